@@ -1,0 +1,79 @@
+#include "platform/directsound/DeviceCore.h"
+
+#include <chrono>
+
+namespace ds {
+namespace {
+// How often the idle thread looks for silence while the output runs.
+constexpr auto kSilenceCheck = std::chrono::milliseconds(50);
+// How long a paused output stays ready for a quick start before it is released.
+constexpr auto kReleaseAfter = std::chrono::seconds(10);
+}  // namespace
+
+DeviceCore::DeviceCore(std::unique_ptr<AudioOutput> output) : output_(std::move(output)) {}
+
+DeviceCore::~DeviceCore() {
+  {
+    std::lock_guard lock(mutex_);
+    quitting_ = true;
+  }
+  wake_.notify_one();
+  if (idle_.joinable()) idle_.join();
+  if (output_) output_->Pause();
+  output_.reset();
+}
+
+HRESULT DeviceCore::Open() {
+  if (!output_) return DSERR_NODRIVER;
+  const HRESULT status = output_->Open(&Mixer::Render, &mixer_);
+  if (Failed(status)) return status;
+  idle_ = std::thread([this] { WatchForSilence(); });
+  return DS_OK;
+}
+
+void DeviceCore::WakeOutput() {
+  mixer_.NoteStart();
+  {
+    std::lock_guard lock(mutex_);
+    if (releasing_) {
+      resumeAfterRelease_ = true;
+    } else if (!output_->Running()) {
+      output_->Resume();
+    }
+  }
+  wake_.notify_one();
+}
+
+void DeviceCore::WatchForSilence() {
+  std::unique_lock lock(mutex_);
+  bool released = false;
+  while (!quitting_) {
+    if (output_->Running()) {
+      released = false;
+      wake_.wait_for(lock, kSilenceCheck);
+      if (!quitting_ && output_->Running() && mixer_.SilentSinceLastStart()) output_->Pause();
+    } else if (released) {
+      wake_.wait(lock);
+    } else if (!wake_.wait_for(lock, kReleaseAfter,
+                               [this] { return quitting_ || output_->Running(); })) {
+      ReleaseOutput(lock);
+      released = true;
+    }
+  }
+}
+
+// The release may block (SDL drains the server's buffer), so it runs without the lock; a Play
+// meanwhile only leaves a note to resume.
+void DeviceCore::ReleaseOutput(std::unique_lock<std::mutex>& lock) {
+  releasing_ = true;
+  lock.unlock();
+  output_->Release();
+  lock.lock();
+  releasing_ = false;
+  if (resumeAfterRelease_) {
+    resumeAfterRelease_ = false;
+    output_->Resume();
+  }
+}
+
+}  // namespace ds

@@ -1,0 +1,45 @@
+#pragma once
+// What a device and its buffers share: the output, the mixer feeding it, and a small thread
+// that pauses the output once everything has gone silent and, after a longer silence,
+// releases it, so a stopped program costs no CPU. Buffers hold the core, so it outlives
+// every buffer.
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "platform/directsound/AudioOutput.h"
+#include "platform/directsound/Mixer.h"
+
+namespace ds {
+
+class DeviceCore {
+ public:
+  explicit DeviceCore(std::unique_ptr<AudioOutput> output);
+  ~DeviceCore();
+  DeviceCore(const DeviceCore&) = delete;
+  DeviceCore& operator=(const DeviceCore&) = delete;
+
+  // Opens the output (paused) and starts the idle thread. Control thread, once.
+  HRESULT Open();
+  // Control thread.
+  Mixer& mixer() { return mixer_; }
+  // Control thread: a voice was asked to play; resumes the output if it was paused. Never
+  // waits for a release in progress: the idle thread resumes once that is done.
+  void WakeOutput();
+
+ private:
+  void WatchForSilence();
+  void ReleaseOutput(std::unique_lock<std::mutex>& lock);
+
+  Mixer mixer_;
+  std::unique_ptr<AudioOutput> output_;
+  std::mutex mutex_;  // Resume, Pause and Release on output_, and the flags below
+  std::condition_variable wake_;
+  bool quitting_ = false;
+  bool releasing_ = false;
+  bool resumeAfterRelease_ = false;
+  std::thread idle_;
+};
+
+}  // namespace ds

@@ -1,0 +1,44 @@
+#pragma once
+// The sound card through SDL2's audio callback, on the desktop's sound server.
+#include <atomic>
+#include <cstdint>
+
+#include "platform/directsound/AudioOutput.h"
+
+namespace ds {
+
+// Frames SDL asks for per callback: smaller sizes dropped out under load.
+inline constexpr int kSdlBufferFrames = 2048;
+
+class SdlOutput final : public AudioOutput {
+ public:
+  SdlOutput() = default;
+  ~SdlOutput() override;
+  SdlOutput(const SdlOutput&) = delete;
+  SdlOutput& operator=(const SdlOutput&) = delete;
+
+  // Opens SDL's default output, paused; DSERR_NODRIVER when none opens (no server, no card).
+  // SDL's dummy and disk outputs are used only when asked for through SDL_AUDIODRIVER.
+  HRESULT Open(RenderFn render, void* context) override;
+  // Reopens a released device first. If that fails (the server went away) the output stays
+  // stopped, and the next Resume tries again.
+  void Resume() override;
+  // Fast: the device stays open, and SDL's thread goes on feeding the server silence.
+  void Pause() override;
+  bool Running() const override;
+  // Closes the device; SDL drains what the server still holds first, which can take a second.
+  void Release() override;
+
+ private:
+  static void Callback(void* self, std::uint8_t* stream, int bytes);
+  bool OpenDevice();
+  void CloseDevice();
+
+  RenderFn render_ = nullptr;
+  void* context_ = nullptr;
+  bool opened_ = false;
+  std::uint32_t device_ = 0;
+  std::atomic<bool> running_{false};
+};
+
+}  // namespace ds
