@@ -1,6 +1,8 @@
 // Start-up: the toolkit makes frmMain from its stored layout, raises its load event, shows
 // it, and runs the event loop until the window is closed.
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/toolkit/DefaultFont.h"
 #include "window/frmMain.h"
@@ -13,5 +15,9 @@ int main(int argc, char* argv[]) {
 
   frmMain form;
   form.Start();
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  // Closing the window ends the program at once. Releasing the sound device by hand would
+  // wait for the sound server to drain what it has queued; the system releases it anyway.
+  std::fflush(nullptr);
+  std::_Exit(code);
 }

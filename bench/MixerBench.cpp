@@ -24,25 +24,25 @@ void FourLayersForAnHour(benchmark::State& state) {
   });
   std::shared_ptr<ds::DirectSound> device;
   root->DirectSoundCreate("", device);
-  struct LayerSpec { const char* name; int channels; double seconds; double hertz; int pan; };
-  const LayerSpec specs[] = {{"beat-left.wav", 1, 10.0, 200.0, -10000},
+  struct LayerPlan { const char* name; int channels; double seconds; double hertz; int pan; };
+  const LayerPlan plans[] = {{"beat-left.wav", 1, 10.0, 200.0, -10000},
                              {"beat-right.wav", 1, 10.0, 207.83, 10000},
                              {"mask.wav", 1, 30.0, 90.0, 0},
                              {"music.wav", 2, 60.0, 440.0, 0}};
   std::vector<std::shared_ptr<ds::DirectSoundBuffer>> layers;
-  for (const LayerSpec& spec : specs) {
+  for (const LayerPlan& plan : plans) {
     ds::DSBUFFERDESC desc;
     desc.dwFlags = 0xE2;
     ds::WAVEFORMATEX format;
     std::shared_ptr<ds::DirectSoundBuffer> layer;
     const std::string path =
-        dsbench::WriteToneFile(spec.name, spec.channels, spec.seconds, spec.hertz);
+        dsbench::WriteToneFile(plan.name, plan.channels, plan.seconds, plan.hertz);
     if (ds::Failed(device->CreateSoundBufferFromFile(path, desc, format, layer))) {
       state.SkipWithError("cannot load a layer");
       return;
     }
-    if (spec.pan != 0) layer->SetVolume(-600);
-    layer->SetPan(spec.pan);
+    if (plan.pan != 0) layer->SetVolume(-600);
+    layer->SetPan(plan.pan);
     layer->Play(ds::DSBPLAY_LOOPING);
     layers.push_back(layer);
   }
