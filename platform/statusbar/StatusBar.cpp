@@ -1,5 +1,7 @@
 #include "platform/statusbar/StatusBar.h"
 
+#include <QApplication>
+
 #include "platform/toolkit/RuntimeError.h"
 
 namespace statusbar {
@@ -23,6 +25,10 @@ Panel& Panels::Item(std::int16_t index) const {
 
 StatusBar::StatusBar(QWidget* parent) : QFrame(parent) {
   setFocusPolicy(Qt::NoFocus);
+  // The bar keeps the desktop's own face colour, whatever its window is painted with.
+  QPalette face = palette();
+  face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+  setPalette(face);
   setAutoFillBackground(true);
 }
 
