@@ -1,67 +1,78 @@
-// The mixer's cost: one hour of the program's four-layer mix (two beats panned hard left and
-// right at a reduced volume, a centred mask and a centred stereo music layer) rendered through
-// MemoryOutput in blocks of the size the sound card asks for.
+// The mixer's cost on the program's real four-layer mix, rendered in memory in blocks of the
+// size the sound card asks for: one hour of it, and one block alone.
+//
+//   directsound_mixer_bench [--layers=FOLDER] [Google Benchmark options]
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
-#include "bench/BenchWave.h"
-#include "platform/directsound/DirectSound.h"
-#include "platform/directsound/MemoryOutput.h"
+#include "bench/LayerMix.h"
 #include "platform/directsound/SdlOutput.h"
 
 namespace {
 
 constexpr std::size_t kHourFrames = 44100u * 3600u;
+constexpr std::size_t kBlockFrames = ds::kSdlBufferFrames;
 
-void FourLayersForAnHour(benchmark::State& state) {
-  ds::MemoryOutput* output = nullptr;
-  auto root = ds::MakeDirectX7([&output] {
-    auto made = std::make_unique<ds::MemoryOutput>();
-    output = made.get();
-    return made;
-  });
-  std::shared_ptr<ds::DirectSound> device;
-  root->DirectSoundCreate("", device);
-  struct LayerPlan { const char* name; int channels; double seconds; double hertz; int pan; };
-  const LayerPlan plans[] = {{"beat-left.wav", 1, 10.0, 200.0, -10000},
-                             {"beat-right.wav", 1, 10.0, 207.83, 10000},
-                             {"mask.wav", 1, 30.0, 90.0, 0},
-                             {"music.wav", 2, 60.0, 440.0, 0}};
-  std::vector<std::shared_ptr<ds::DirectSoundBuffer>> layers;
-  for (const LayerPlan& plan : plans) {
-    ds::DSBUFFERDESC desc;
-    desc.dwFlags = 0xE2;
-    ds::WAVEFORMATEX format;
-    std::shared_ptr<ds::DirectSoundBuffer> layer;
-    const std::string path =
-        dsbench::WriteToneFile(plan.name, plan.channels, plan.seconds, plan.hertz);
-    if (ds::Failed(device->CreateSoundBufferFromFile(path, desc, format, layer))) {
-      state.SkipWithError("cannot load a layer");
-      return;
-    }
-    if (plan.pan != 0) layer->SetVolume(-600);
-    layer->SetPan(plan.pan);
-    layer->Play(ds::DSBPLAY_LOOPING);
-    layers.push_back(layer);
+std::string layerFolder = VELNORIA_LAYER_DIR;
+
+// Renders `frames` in output blocks.
+void RenderFrames(ds::MemoryOutput& output, std::vector<float>& block, std::size_t frames) {
+  for (std::size_t done = 0; done < frames;) {
+    const std::size_t count = std::min(kBlockFrames, frames - done);
+    output.Render(block.data(), count);
+    benchmark::DoNotOptimize(block.data());
+    done += count;
   }
-  std::vector<float> block(2 * ds::kSdlBufferFrames);
-  for (auto _ : state) {
-    for (std::size_t done = 0; done < kHourFrames;) {
-      const std::size_t frames = std::min<std::size_t>(ds::kSdlBufferFrames, kHourFrames - done);
-      output->Render(block.data(), frames);
-      done += frames;
-      benchmark::DoNotOptimize(block.data());
-    }
-    benchmark::ClobberMemory();
-  }
-  state.counters["frames/s"] = benchmark::Counter(
+  benchmark::ClobberMemory();
+}
+
+// The four layers playing, or nothing once the benchmark is marked as skipped.
+std::unique_ptr<bench::LayerMix> StartOrSkip(benchmark::State& state) {
+  auto mix = bench::StartFourLayers(layerFolder);
+  if (!mix) state.SkipWithError(("cannot load the layers from " + layerFolder).c_str());
+  return mix;
+}
+
+void HourOfFourLayers(benchmark::State& state) {
+  const auto mix = StartOrSkip(state);
+  if (!mix) return;
+  std::vector<float> block(2 * kBlockFrames);
+  for (auto _ : state) RenderFrames(*mix->output, block, kHourFrames);
+  state.counters["frames_per_s"] = benchmark::Counter(
       static_cast<double>(kHourFrames), benchmark::Counter::kIsIterationInvariantRate);
 }
 
-BENCHMARK(FourLayersForAnHour)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+void OneOutputBlock(benchmark::State& state) {
+  const auto mix = StartOrSkip(state);
+  if (!mix) return;
+  std::vector<float> block(2 * kBlockFrames);
+  RenderFrames(*mix->output, block, 4 * kBlockFrames);  // past every start ramp
+  for (auto _ : state) RenderFrames(*mix->output, block, kBlockFrames);
+  state.counters["frames_per_s"] = benchmark::Counter(
+      static_cast<double>(kBlockFrames), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// One thread: CPU time is the time of one core.
+BENCHMARK(HourOfFourLayers)->Unit(benchmark::kMillisecond)->Iterations(5)->MeasureProcessCPUTime();
+BENCHMARK(OneOutputBlock)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  std::vector<char*> rest;
+  for (int i = 0; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--layers=", 9) == 0) {
+      layerFolder = argv[i] + 9;
+    } else {
+      rest.push_back(argv[i]);
+    }
+  }
+  int count = static_cast<int>(rest.size());
+  benchmark::Initialize(&count, rest.data());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -16,6 +16,8 @@ packages=(
   clang libclang-rt-14-dev
   # end-to-end: a real X server, a real sound server, clicks and screenshots
   xvfb xdotool x11-utils x11-apps imagemagick pulseaudio pulseaudio-utils sox
+  # benchmarks: sox's own PulseAudio output, the peer the program is measured against
+  libsox-fmt-pulse
 )
 
 sudo_cmd=()
