@@ -18,6 +18,8 @@ packages=(
   xvfb xdotool x11-utils x11-apps imagemagick pulseaudio pulseaudio-utils sox
   # benchmarks: sox's own PulseAudio output, the peer the program is measured against
   libsox-fmt-pulse
+  # reliability: which programs a session starts and which files it writes
+  strace
 )
 
 sudo_cmd=()

@@ -28,6 +28,10 @@ class AudioOutput {
   // the server silence); the next Resume takes it back. May block for a while. Control
   // thread, never at the same time as Resume or Pause.
   virtual void Release() {}
+  // Whether the device went away under the output (the sound server died): it then plays
+  // nowhere until released and resumed, which opens it afresh. Control thread, never at the
+  // same time as Release.
+  virtual bool Lost() const { return false; }
 };
 
 }  // namespace ds

@@ -5,8 +5,11 @@
 namespace ds {
 namespace {
 // How often the idle thread looks for silence while the output runs.
-constexpr auto kSilenceCheck = std::chrono::milliseconds(50);
+// Pausing an output that is already silent is not urgent; checking rarely keeps it cheap.
+constexpr auto kSilenceCheck = std::chrono::milliseconds(250);
 // How long a paused output stays ready for a quick start before it is released.
+// A paused SDL device still feeds the server silence; a released one costs nothing, but
+// releasing waits for the server, so a quick Start after a Pause finds the device paused.
 constexpr auto kReleaseAfter = std::chrono::seconds(10);
 }  // namespace
 
@@ -37,6 +40,9 @@ void DeviceCore::WakeOutput() {
     std::lock_guard lock(mutex_);
     if (releasing_) {
       resumeAfterRelease_ = true;
+    } else if (output_->Lost()) {
+      reopen_ = true;
+      resumeAfterRelease_ = true;
     } else if (!output_->Running()) {
       output_->Resume();
     }
@@ -48,14 +54,20 @@ void DeviceCore::WatchForSilence() {
   std::unique_lock lock(mutex_);
   bool released = false;
   while (!quitting_) {
-    if (output_->Running()) {
+    if (reopen_) {
+      reopen_ = false;
+      ReleaseOutput(lock);
+      released = false;
+    } else if (output_->Running()) {
       released = false;
       wake_.wait_for(lock, kSilenceCheck);
-      if (!quitting_ && output_->Running() && mixer_.SilentSinceLastStart()) output_->Pause();
+      if (!quitting_ && !reopen_ && output_->Running() && mixer_.SilentSinceLastStart()) {
+        output_->Pause();
+      }
     } else if (released) {
-      wake_.wait(lock);
+      wake_.wait(lock, [this] { return quitting_ || reopen_ || output_->Running(); });
     } else if (!wake_.wait_for(lock, kReleaseAfter,
-                               [this] { return quitting_ || output_->Running(); })) {
+                               [this] { return quitting_ || reopen_ || output_->Running(); })) {
       ReleaseOutput(lock);
       released = true;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // What a device and its buffers share: the output, the mixer feeding it, and a small thread
 // that pauses the output once everything has gone silent and, after a longer silence,
-// releases it, so a stopped program costs no CPU. Buffers hold the core, so it outlives
-// every buffer.
+// releases it, so a stopped program costs no CPU. The same thread reopens an output whose
+// device was lost, so a Play never waits on the sound server. Buffers hold the core, so it
+// outlives every buffer.
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -25,7 +26,8 @@ class DeviceCore {
   // Control thread.
   Mixer& mixer() { return mixer_; }
   // Control thread: a voice was asked to play; resumes the output if it was paused. Never
-  // waits for a release in progress: the idle thread resumes once that is done.
+  // waits for a release in progress, nor reopens a lost output itself: the idle thread
+  // resumes once that is done.
   void WakeOutput();
 
  private:
@@ -39,6 +41,7 @@ class DeviceCore {
   bool quitting_ = false;
   bool releasing_ = false;
   bool resumeAfterRelease_ = false;
+  bool reopen_ = false;  // the output was lost: release it and resume it afresh
   std::thread idle_;
 };
 

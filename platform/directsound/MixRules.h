@@ -19,6 +19,9 @@
 // - A stopped, silent buffer takes a new volume or pan without a ramp.
 // Once a ramp is over nothing of it is left: output is float(sample) * gain, summed over the
 // playing buffers and clamped to [-1, 1].
+// Sum order, which fixes every float rounding: buffers in the order they were made; within
+// one, its playing position first, then its fade-out tails in the order of the four slots
+// they use. A fifth fade-out inside one ramp takes the slot of the one closest to its end.
 #include <cstdint>
 
 namespace ds {

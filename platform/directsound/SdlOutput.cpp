@@ -1,5 +1,7 @@
 #include "platform/directsound/SdlOutput.h"
 
+#include "platform/directsound/AudioThreadPriority.h"
+
 #include <SDL.h>
 
 #include <mutex>
@@ -7,16 +9,27 @@
 namespace ds {
 namespace {
 
-// SDL's audio subsystem is set up once per process; a failed attempt is tried again later.
+// SDL's audio subsystem is set up once per process; a failed attempt is tried again later,
+// and a subsystem whose server went away is stopped so that the next start connects afresh.
+std::mutex sdlAudioMutex;
+bool sdlAudioStarted = false;
+
 bool StartSdlAudio() {
-  static std::mutex mutex;
-  static bool started = false;
-  std::lock_guard lock(mutex);
-  if (started) return true;
+  std::lock_guard lock(sdlAudioMutex);
+  if (sdlAudioStarted) return true;
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "VelnoriaLM");
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound layers");
-  started = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-  return started;
+  // The program ends on SIGTERM/SIGINT as any program does: nothing here reads SDL's events.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  sdlAudioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  return sdlAudioStarted;
+}
+
+void StopSdlAudio() {
+  std::lock_guard lock(sdlAudioMutex);
+  if (!sdlAudioStarted) return;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  sdlAudioStarted = false;
 }
 
 }  // namespace
@@ -34,8 +47,10 @@ HRESULT SdlOutput::Open(RenderFn render, void* context) {
 
 void SdlOutput::Resume() {
   if (!opened_) return;
-  if (device_ == 0 && !OpenDevice()) return;
+  if (device_ == 0 && !ReopenDevice()) return;
   SDL_PauseAudioDevice(device_, 0);
+  // SDL's audio thread sets its own priority as it starts; raise it only once that is done.
+  RaiseAudioThreadPriority();
   running_ = true;
 }
 
@@ -49,7 +64,25 @@ void SdlOutput::Pause() {
 bool SdlOutput::Running() const { return running_; }
 
 void SdlOutput::Release() {
-  if (!running_) CloseDevice();
+  const bool lost = Lost();
+  if (running_ && !lost) return;
+  running_ = false;
+  CloseDevice();
+  if (lost) StopSdlAudio();
+}
+
+bool SdlOutput::Lost() const {
+  return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED;
+}
+
+// SDL keeps one connection to the server for all its devices: if the server restarted since
+// that connection was made, only a fresh start of SDL's audio opens a device on it.
+bool SdlOutput::ReopenDevice() {
+  if (StartSdlAudio() && OpenDevice()) return true;
+  StopSdlAudio();
+  if (StartSdlAudio() && OpenDevice()) return true;
+  StopSdlAudio();
+  return false;
 }
 
 bool SdlOutput::OpenDevice() {

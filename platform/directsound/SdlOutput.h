@@ -7,8 +7,9 @@
 
 namespace ds {
 
-// Frames SDL asks for per callback: smaller sizes dropped out under load.
-inline constexpr int kSdlBufferFrames = 2048;
+// Frames SDL asks for per callback (23 ms): short enough that Pause falls silent and Start is
+// heard well within 100 ms, and long enough not to drop out with every core busy (512 did).
+inline constexpr int kSdlBufferFrames = 1024;
 
 class SdlOutput final : public AudioOutput {
  public:
@@ -20,18 +21,24 @@ class SdlOutput final : public AudioOutput {
   // Opens SDL's default output, paused; DSERR_NODRIVER when none opens (no server, no card).
   // SDL's dummy and disk outputs are used only when asked for through SDL_AUDIODRIVER.
   HRESULT Open(RenderFn render, void* context) override;
-  // Reopens a released device first. If that fails (the server went away) the output stays
-  // stopped, and the next Resume tries again.
+  // Reopens a released device first, starting SDL's audio afresh if need be. If that fails
+  // (the server is not back) the output stays stopped, and the next Resume tries again.
   void Resume() override;
   // Fast: the device stays open, and SDL's thread goes on feeding the server silence.
   void Pause() override;
   bool Running() const override;
   // Closes the device; SDL drains what the server still holds first, which can take a second.
+  // A lost device is closed even while running, and SDL's audio is stopped with it: its
+  // connection to the server died with the server.
   void Release() override;
+  // SDL stopped the device: the server went away. SDL then goes on calling the callback
+  // into nothing, and never reconnects by itself.
+  bool Lost() const override;
 
  private:
   static void Callback(void* self, std::uint8_t* stream, int bytes);
   bool OpenDevice();
+  bool ReopenDevice();
   void CloseDevice();
 
   RenderFn render_ = nullptr;

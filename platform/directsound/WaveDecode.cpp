@@ -121,6 +121,8 @@ HRESULT DecodeWave(std::span<const std::byte> file, DecodedWave& wave) {
       return DSERR_GENERIC;
     }
     if (resampled.empty()) return DSERR_BADFORMAT;
+    // The converter's ringing can carry a sample at the limit past it.
+    KeepFinite(resampled);
     samples = std::move(resampled);
   }
 

@@ -12,11 +12,15 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <cstring>
 #include <fstream>
 #include <functional>
 
+#include "platform/directsound/WaveDecode.h"
 #include "platform/directsound/WaveFileReader.h"
 #include "tests/platform/directsound/TestDevice.h"
 
@@ -175,6 +179,14 @@ const BadInput kBadInputs[] = {
        return Named(d);
      },
      DSERR_OUTOFMEMORY},
+    {"SparseFileOfSeveralGigabytes",
+     [](const TempDir& d) {
+       WriteSparse(Named(d), ValidWave(), off_t{6} << 30);
+       return Named(d);
+     },
+     DSERR_OUTOFMEMORY},
+    {"DanglingSymlink", [](const TempDir& d) { return Symlink(d, d.File("gone.wav")); },
+     DSERR_GENERIC},
     {"HeaderClaimingMoreThanTheLimit",
      [](const TempDir& d) {
        WriteSparse(Named(d), Bytes(LowRateHeaderClaimingHugeData()), kHugeClaimFileBytes);
@@ -206,6 +218,55 @@ TEST_P(BadInputTest, FailsWithNoBufferAndUntouchedRecords) {
 
 INSTANTIATE_TEST_SUITE_P(Files, BadInputTest, ::testing::ValuesIn(kBadInputs),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Files that load, but whose samples would leave the range every buffer keeps to, once
+// limited and converted to the device rate. The first was found by fuzzing: a float file at
+// an odd rate whose limited samples rang past the limit in the rate converter.
+struct LoudInput {
+  const char* name;
+  int rate;
+  int channels;
+  std::vector<float> samples;
+};
+void PrintTo(const LoudInput& c, std::ostream* os) { *os << c.name; }
+
+std::vector<float> Square(std::size_t samples, float level, std::size_t halfPeriod) {
+  std::vector<float> out(samples);
+  for (std::size_t i = 0; i < samples; ++i) out[i] = (i / halfPeriod) % 2 == 0 ? level : -level;
+  return out;
+}
+
+std::vector<float> NonFiniteBursts(std::size_t samples) {
+  std::vector<float> out = Square(samples, 1e30f, 3);
+  for (std::size_t i = 0; i < samples; i += 7) out[i] = std::numeric_limits<float>::quiet_NaN();
+  for (std::size_t i = 3; i < samples; i += 11) out[i] = std::numeric_limits<float>::infinity();
+  return out;
+}
+
+class LoudInputTest : public ::testing::TestWithParam<LoudInput> {};
+
+TEST_P(LoudInputTest, LoadsWithEverySampleFiniteAndWithinTheLimit) {
+  const LoudInput& c = GetParam();
+  TempDir dir;
+  WriteWav(Named(dir), SF_FORMAT_WAV | SF_FORMAT_FLOAT, c.channels, c.rate, c.samples);
+  ds::DecodedWave wave;
+  ASSERT_EQ(ds::DecodeWave(ReadBytes(Named(dir)), wave), ds::DS_OK);
+  ASSERT_FALSE(wave.samples.empty());
+  float loudest = 0.0f;
+  for (const float sample : wave.samples) {
+    ASSERT_TRUE(std::isfinite(sample));
+    loudest = std::max(loudest, std::fabs(sample));
+  }
+  EXPECT_LE(loudest, ds::kMaxSampleMagnitude);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoudInputTest,
+    ::testing::Values(LoudInput{"SquareAtTheLimitAtAnOddRate", 42564, 1, Square(600, 1000.0f, 1)},
+                      LoudInput{"StereoSquareUpFromALowRate", 8000, 2, Square(800, 64.0f, 2)},
+                      LoudInput{"NonFiniteBurstsDownFromAHighRate", 96000, 1,
+                                NonFiniteBursts(900)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Peak resident memory in KiB since the last reset, and the reset itself.
 long StatusKib(const char* field) {

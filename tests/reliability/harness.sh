@@ -1,0 +1,90 @@
+# What the reliability scenarios share: the end-to-end suite's session, processes, checks,
+# windows and analyser, read from its own scripts, plus the option parsing and the stretch
+# of the live recording to measure.
+
+reliability_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_HARNESS=$reliability_here/../e2e/harness
+for part in processes session checks marks desktop analysis layout; do
+  # shellcheck source=/dev/null
+  source "$E2E_HARNESS/$part.sh"
+done
+
+# reliability_options ARGS...: --program, --analyser, --artifacts, as the suite takes them.
+reliability_options() {
+  while [ $# -gt 0 ]; do
+    case $1 in
+      --program) E2E_PROGRAM=$2 ;;
+      --analyser) E2E_ANALYSER=$2 ;;
+      --artifacts) E2E_ARTIFACTS=$2 ;;
+      *) echo "unknown option $1" >&2; exit 2 ;;
+    esac
+    shift 2
+  done
+  : "${E2E_PROGRAM:?--program missing}" "${E2E_ARTIFACTS:?--artifacts missing}"
+  rm -rf "$E2E_ARTIFACTS"
+  E2E_LOGS=$E2E_ARTIFACTS/logs
+  E2E_SHOTS=$E2E_ARTIFACTS/screenshots
+  mkdir -p "$E2E_LOGS" "$E2E_SHOTS" "$E2E_ARTIFACTS/analysis"
+  : >"$E2E_ARTIFACTS/checks.txt"
+  : >"$E2E_ARTIFACTS/marks.txt"
+}
+
+# reliability_session ARGS...: the options, then a private session with a sound server, an
+# X server and the pointer; everything started is ended on exit. Sets $started.
+reliability_session() {
+  reliability_options "$@"
+  trap session_end EXIT
+  trap 'exit 130' INT TERM
+  started=$(date +%s)
+  session_begin
+  install_opener
+  start_sound_server
+  start_x_server
+  pointer_start
+}
+
+# reliability_summary NAME STARTED: the closing line, and the exit status.
+reliability_summary() {
+  echo "$1: $((E2E_CHECKS - E2E_FAILURES)) passed, $E2E_FAILURES failed in $(($(date +%s) - $2)) s" |
+    tee -a "$E2E_ARTIFACTS/checks.txt"
+  [ "$E2E_FAILURES" -eq 0 ]
+}
+
+# The program from its folder, as a user starts it; its id in $E2E_PROGRAM_PID and its main
+# window in $MAIN; the scenario ends if the window never came.
+start_program() {
+  spawn program "$E2E_LOGS/program.log" env PATH="$E2E_ROOT/bin:$PATH" "$E2E_PROGRAM"
+  E2E_PROGRAM_PID=$SPAWNED
+  MAIN=$(wait_window "$E2E_PROGRAM_PID" "$MAIN_TITLE" 15) || true
+  expect "the main window is mapped" "window id '$MAIN'" test -n "$MAIN"
+  [ -n "$MAIN" ] || exit 1
+  sleep 1
+}
+
+# measure_next NAME SECONDS_FROM SECONDS_TO: measures the live recording from SECONDS_FROM
+# to SECONDS_TO after now, once that stretch has been recorded.
+measure_next() {
+  local now from to
+  now=$(recording_frames)
+  from=$(awk -v n="$now" -v s="$2" 'BEGIN {printf "%d", n + s * 44100}')
+  to=$(awk -v n="$now" -v s="$3" 'BEGIN {printf "%d", n + s * 44100}')
+  while [ "$(recording_frames)" -lt "$to" ]; do
+    alive "$E2E_RECORDER_PID" || break
+    sleep 0.1
+  done
+  measure "$1" "$from" "$to"
+}
+
+# changes_within WINDOW SHOT_BEFORE LEFT TOP WIDTH HEIGHT SECONDS: true once the region
+# differs from SHOT_BEFORE, polled for up to SECONDS (a window that stopped answering never
+# repaints).
+changes_within() {
+  local window=$1 before=$2 deadline i shot=$E2E_ROOT/poll.png
+  deadline=$(($(date +%s) + $7))
+  while [ "$(date +%s)" -le "$deadline" ]; do
+    screenshot "$window" "$shot" 2>/dev/null || return 1
+    [ "$(region_difference "$before" "$shot" "$3" "$4" "$5" "$6")" -gt 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
