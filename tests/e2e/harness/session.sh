@@ -76,8 +76,12 @@ recording_frames() { echo $(($(stat -c %s "$E2E_RECORDING") / 4)); }
 start_recorder() {
   E2E_RECORDING=$E2E_ROOT/recording.raw
   : >"$E2E_RECORDING"
+  # The recorder reads the sink in 10 ms pieces; on real-time scheduling (where the system
+  # allows it) a busy machine cannot make it miss one and put a false dropout in the recording.
+  local realtime=()
+  if chrt -r 5 true 2>/dev/null; then realtime=(chrt -r 5); fi
   spawn recorder "$E2E_LOGS/recorder.log" \
-    parecord --raw --device="$E2E_SINK.monitor" --format=s16le --rate=44100 --channels=2 \
+    "${realtime[@]}" parecord --raw --device="$E2E_SINK.monitor" --format=s16le --rate=44100 --channels=2 \
     --latency-msec=10 "$E2E_RECORDING"
   E2E_RECORDER_PID=$SPAWNED
   # A fresh null sink delivers its first seconds in a burst: wait until the recording grows at
