@@ -11,28 +11,13 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-for helper in processes session checks marks desktop analysis layout playback startup_failures; do
+for helper in options processes session checks marks desktop analysis layout playback startup_failures; do
   # shellcheck source=/dev/null
   source "$here/harness/$helper.sh"
 done
 
-while [ $# -gt 0 ]; do
-  case $1 in
-    --program) E2E_PROGRAM=$2 ;;
-    --analyser) E2E_ANALYSER=$2 ;;
-    --artifacts) E2E_ARTIFACTS=$2 ;;
-    *) echo "unknown option $1" >&2; exit 2 ;;
-  esac
-  shift 2
-done
-: "${E2E_PROGRAM:?--program missing}" "${E2E_ANALYSER:?--analyser missing}" "${E2E_ARTIFACTS:?--artifacts missing}"
-
-rm -rf "$E2E_ARTIFACTS"
-E2E_LOGS=$E2E_ARTIFACTS/logs
-E2E_SHOTS=$E2E_ARTIFACTS/screenshots
-mkdir -p "$E2E_LOGS" "$E2E_SHOTS" "$E2E_ARTIFACTS/analysis"
-: >"$E2E_ARTIFACTS/checks.txt"
-: >"$E2E_ARTIFACTS/marks.txt"
+e2e_options "$@"
+: "${E2E_ANALYSER:?--analyser missing}"
 : >"$E2E_ARTIFACTS/latency.txt"
 
 trap session_end EXIT

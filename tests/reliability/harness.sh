@@ -1,38 +1,18 @@
 # What the reliability scenarios share: the end-to-end suite's session, processes, checks,
-# windows and analyser, read from its own scripts, plus the option parsing and the stretch
-# of the live recording to measure.
+# windows, options and analyser, read from its own scripts, plus the stretch of the live
+# recording to measure.
 
 reliability_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_HARNESS=$reliability_here/../e2e/harness
-for part in processes session checks marks desktop analysis layout; do
+for part in options processes session checks marks desktop analysis layout; do
   # shellcheck source=/dev/null
   source "$E2E_HARNESS/$part.sh"
 done
 
-# reliability_options ARGS...: --program, --analyser, --artifacts, as the suite takes them.
-reliability_options() {
-  while [ $# -gt 0 ]; do
-    case $1 in
-      --program) E2E_PROGRAM=$2 ;;
-      --analyser) E2E_ANALYSER=$2 ;;
-      --artifacts) E2E_ARTIFACTS=$2 ;;
-      *) echo "unknown option $1" >&2; exit 2 ;;
-    esac
-    shift 2
-  done
-  : "${E2E_PROGRAM:?--program missing}" "${E2E_ARTIFACTS:?--artifacts missing}"
-  rm -rf "$E2E_ARTIFACTS"
-  E2E_LOGS=$E2E_ARTIFACTS/logs
-  E2E_SHOTS=$E2E_ARTIFACTS/screenshots
-  mkdir -p "$E2E_LOGS" "$E2E_SHOTS" "$E2E_ARTIFACTS/analysis"
-  : >"$E2E_ARTIFACTS/checks.txt"
-  : >"$E2E_ARTIFACTS/marks.txt"
-}
-
 # reliability_session ARGS...: the options, then a private session with a sound server, an
 # X server and the pointer; everything started is ended on exit. Sets $started.
 reliability_session() {
-  reliability_options "$@"
+  e2e_options "$@"
   trap session_end EXIT
   trap 'exit 130' INT TERM
   started=$(date +%s)
