@@ -4,7 +4,7 @@
 #
 # Needs: $root (the source tree) and $build (a build folder) set by the caller.
 
-for part in processes session checks marks desktop analysis layout; do
+for part in processes session checks marks stalls desktop analysis layout; do
   # shellcheck source=/dev/null
   source "$root/tests/e2e/harness/$part.sh"
 done

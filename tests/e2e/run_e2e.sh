@@ -6,12 +6,13 @@
 #   run_e2e.sh --program <bin>/VelnoriaLM --analyser <e2e_analyse> --artifacts <dir>
 #
 # VELNORIA_E2E_CPU_LOAD=N keeps N cores busy for the whole run. Artefacts: checks.txt,
-# marks.txt, latency.txt, analysis/ (key=value and per-block CSV per stretch),
-# screenshots/, logs/, recording.wav.
+# marks.txt, latency.txt, stalls.txt and stall-frames.txt (the machine standing still, see
+# harness/stalls.sh), analysis/ (key=value and per-block CSV per stretch), screenshots/,
+# logs/, recording.wav.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-for helper in options processes session checks marks desktop analysis layout playback startup_failures; do
+for helper in options processes session checks marks stalls desktop analysis layout playback startup_failures; do
   # shellcheck source=/dev/null
   source "$here/harness/$helper.sh"
 done
@@ -31,6 +32,7 @@ session_begin
 install_opener
 start_sound_server
 start_x_server
+start_stall_watch
 pointer_start
 for i in $(seq 1 "${VELNORIA_E2E_CPU_LOAD:-0}"); do
   spawn "cpu-load-$i" /dev/null sha256sum /dev/zero
@@ -39,6 +41,7 @@ start_recorder
 
 playback_actions || true
 stop_recorder
+sleep 0.5  # the stall watch reports a stall once it is over
 place_marks
 stop_pid "${E2E_PROGRAM_PID:-}"
 startup_failure_checks
@@ -53,6 +56,7 @@ else
   record FAIL "playback: the run stopped before its last step (see logs/)"
 fi
 
-echo "e2e: $((E2E_CHECKS - E2E_FAILURES)) of $E2E_CHECKS checks passed in $(($(date +%s) - started)) s;" \
+echo "e2e: $((E2E_CHECKS - E2E_FAILURES - E2E_SKIPS)) of $E2E_CHECKS checks passed, $E2E_SKIPS skipped for" \
+  "$(grep -vc '^#' "$E2E_STALLS") machine stalls in $(($(date +%s) - started)) s;" \
   "latency (ms): $(awk '{printf "%s=%s ", $1, $2}' "$E2E_ARTIFACTS/latency.txt")" | tee -a "$E2E_ARTIFACTS/checks.txt"
 [ "$E2E_FAILURES" -eq 0 ]

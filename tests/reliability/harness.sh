@@ -4,7 +4,7 @@
 
 reliability_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_HARNESS=$reliability_here/../e2e/harness
-for part in options processes session checks marks desktop analysis layout; do
+for part in options processes session checks marks stalls desktop analysis layout; do
   # shellcheck source=/dev/null
   source "$E2E_HARNESS/$part.sh"
 done
@@ -20,12 +20,13 @@ reliability_session() {
   install_opener
   start_sound_server
   start_x_server
+  start_stall_watch
   pointer_start
 }
 
 # reliability_summary NAME STARTED: the closing line, and the exit status.
 reliability_summary() {
-  echo "$1: $((E2E_CHECKS - E2E_FAILURES)) passed, $E2E_FAILURES failed in $(($(date +%s) - $2)) s" |
+  echo "$1: $((E2E_CHECKS - E2E_FAILURES - E2E_SKIPS)) passed, $E2E_FAILURES failed, $E2E_SKIPS skipped in $(($(date +%s) - $2)) s" |
     tee -a "$E2E_ARTIFACTS/checks.txt"
   [ "$E2E_FAILURES" -eq 0 ]
 }
@@ -52,6 +53,7 @@ measure_next() {
     alive "$E2E_RECORDER_PID" || break
     sleep 0.1
   done
+  place_stalls_now
   measure "$1" "$from" "$to"
 }
 

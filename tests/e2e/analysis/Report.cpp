@@ -15,6 +15,25 @@ void Report::Add(const std::string& key, std::int64_t value) { entries_.emplace_
 
 void Report::Add(const std::string& key, const std::string& value) { entries_.emplace_back(key, value); }
 
+void Report::Set(const std::string& key, double value) {
+  Drop(key);
+  Add(key, value);
+}
+
+void Report::Set(const std::string& key, std::int64_t value) {
+  Drop(key);
+  Add(key, value);
+}
+
+void Report::Set(const std::string& key, const std::string& value) {
+  Drop(key);
+  Add(key, value);
+}
+
+void Report::Drop(const std::string& key) {
+  std::erase_if(entries_, [&](const auto& entry) { return entry.first == key; });
+}
+
 void Report::Print(std::ostream& out) const {
   for (const auto& [key, value] : entries_) out << key << '=' << value << '\n';
 }

@@ -14,12 +14,17 @@ class Report {
   void Add(const std::string& key, double value);
   void Add(const std::string& key, std::int64_t value);
   void Add(const std::string& key, const std::string& value);
+  // Replaces the key's value where it is present, else adds it.
+  void Set(const std::string& key, double value);
+  void Set(const std::string& key, std::int64_t value);
+  void Set(const std::string& key, const std::string& value);
   void Print(std::ostream& out) const;
   // The value of a key, or "" when absent.
   std::string Get(const std::string& key) const;
   double Number(const std::string& key) const;
 
  private:
+  void Drop(const std::string& key);
   std::vector<std::pair<std::string, std::string>> entries_;
 };
 

@@ -2,6 +2,7 @@
 // layer file) and prints measurements as key=value lines, or a per-block CSV.
 //
 //   e2e_analyse measure REC --from F --to F --left HZ --right HZ [--reference LOOP.wav]
+//                           [--exclude STALLS]   (frame ranges the machine stood still in)
 //   e2e_analyse blocks  REC --from F --to F --left HZ --right HZ [--block-ms MS]
 //   e2e_analyse start   REC --channel L|R --from F --to F --hz HZ --other HZ --layer FILE.wav
 //   e2e_analyse layer   FILE.wav [--hz HZ]
@@ -18,6 +19,8 @@
 #include <vector>
 
 #include "tests/e2e/analysis/BlockReport.h"
+#include "tests/e2e/analysis/CleanMeasure.h"
+#include "tests/e2e/analysis/CleanPieces.h"
 #include "tests/e2e/analysis/Decibels.h"
 #include "tests/e2e/analysis/LayerStart.h"
 #include "tests/e2e/analysis/Options.h"
@@ -98,7 +101,12 @@ int Run(int argc, char** argv) {
   } else if (command == "measure") {
     std::optional<std::vector<double>> reference;
     if (options.Has("reference")) reference = LoadMono(options.Text("reference"));
-    MeasureStretch(recording, RangeOf(options), TonesOf(options), reference).Print(std::cout);
+    if (options.Has("exclude")) {
+      const std::vector<FrameRange> stalls = ReadFrameRanges(options.Text("exclude"));
+      MeasureCleanStretch(recording, RangeOf(options), TonesOf(options), reference, stalls).Print(std::cout);
+    } else {
+      MeasureStretch(recording, RangeOf(options), TonesOf(options), reference).Print(std::cout);
+    }
   } else if (command == "blocks") {
     const double blockMs = options.Has("block-ms") ? options.Number("block-ms") : 50.0;
     WriteBlockReport(std::cout, recording, RangeOf(options), TonesOf(options),

@@ -4,13 +4,15 @@ E2E_LEFT_HZ=200.07
 E2E_RIGHT_HZ=207.90
 
 # measure NAME FROM TO [ANALYSER OPTIONS...]: key=value results in $MEASURED, and a per-block
-# CSV beside them.
+# CSV beside them. Once stalls are placed on the recording, the measure leaves them out.
 measure() {
   local name=$1 from=$2 to=$3
   shift 3
   MEASURED=$E2E_ARTIFACTS/analysis/$name.txt
+  local around=()
+  [ -z "${E2E_STALL_FRAMES:-}" ] || around=(--exclude "$E2E_STALL_FRAMES")
   "$E2E_ANALYSER" measure "$E2E_RECORDING" --from "$from" --to "$to" \
-    --left "$E2E_LEFT_HZ" --right "$E2E_RIGHT_HZ" "$@" >"$MEASURED"
+    --left "$E2E_LEFT_HZ" --right "$E2E_RIGHT_HZ" "${around[@]}" "$@" >"$MEASURED"
   "$E2E_ANALYSER" blocks "$E2E_RECORDING" --from "$from" --to "$to" \
     --left "$E2E_LEFT_HZ" --right "$E2E_RIGHT_HZ" --block-ms 50 >"$E2E_ARTIFACTS/analysis/$name.csv"
 }

@@ -16,15 +16,19 @@ mark() {
 }
 
 # Rewrites every MARK_ by its wall time; the marks file gains the placed frame as a column.
+# The machine's stalls are placed on the recording by the same clock (see stalls.sh).
 place_marks() {
   local placed=$E2E_ARTIFACTS/marks-placed.txt name frames
   awk 'NR == 1 { t0 = $3 }
        { t[NR] = $3 - t0; f[NR] = $2; n[NR] = $1; o = $2 - 44100 * ($4 - t0); if (NR == 1 || o > best) best = o }
-       END { for (i = 1; i <= NR; i++) printf "%s %d %d\n", n[i], 44100 * t[i] + best, f[i] }' \
+       END { for (i = 1; i <= NR; i++) printf "%s %d %d\n", n[i], 44100 * t[i] + best, f[i];
+             printf "clock %.6f %d\n", t0, best }' \
     "$E2E_ARTIFACTS/marks.txt" >"$placed"
-  while read -r name frames _; do
-    eval "MARK_$name=$frames"
+  local t0="" offset="" third
+  while read -r name frames third; do
+    if [ "$name" = clock ]; then t0=$frames offset=$third; else eval "MARK_$name=$frames"; fi
   done <"$placed"
+  place_stalls "$t0" "$offset"
 }
 
 # at NAME SECONDS: the frame SECONDS after (or, negative, before) mark NAME.

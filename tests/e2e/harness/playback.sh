@@ -16,15 +16,17 @@ playback_actions() {
   sleep 13  # over one 11.11 s loop of the beats
   screenshot "$MAIN" "$E2E_SHOTS/02-playing.png"
 
+  # Each stretch a few seconds long, so that a machine stall (see harness/stalls.sh) leaves
+  # enough of it to measure.
   click "$MAIN" "${VSAMP_TRACK_ABOVE_THUMB[@]}" track
-  sleep 1.5
+  sleep 3
   click "$MAIN" "${VSAMP_TOP_ARROW[@]}" arrow
-  sleep 1.5
+  sleep 3
 
   click_centre "$MAIN" "${CHECK1[@]}" mask_on
   sleep 3
   click_centre "$MAIN" "${CHECK1[@]}" mask_off
-  sleep 1.5
+  sleep 3
 
   music_actions
 
@@ -60,6 +62,7 @@ music_actions() {
     sleep 0.1
   done
   expect_equal "5 music: the second click shows no window" "$shown" 0
+  sleep 1.5
 }
 
 help_text_actions() {
@@ -103,12 +106,13 @@ playback_checks() {
 }
 
 # first_sound_after NAME MARK: the first sounding frame from just before the click's press to
-# 2 s after its release (mark MARK); also writes the click-to-sound latency.
+# 2 s after its release (mark MARK); also writes the click-to-sound latency, unless a machine
+# stall came in between.
 first_sound_after() {
   measure "$1-onset" "$(at "${1}_down" -0.2)" $(($2 + 88200))
   local onset
   onset=$(value first_sound)
-  if [ "$onset" -ge 0 ]; then
+  if [ "$onset" -ge 0 ] && [ "$(stalled_ms "$2" "$onset")" -eq 0 ]; then
     printf '%s %s\n' "$1" "$(calc "($onset - $2) / 44.1")" >>"$E2E_ARTIFACTS/latency.txt"
   fi
   echo "$onset"
@@ -120,10 +124,10 @@ beat_checks() {
   expect "2 Start: the beats begin" "first sound at frame $onset, Start clicked at $MARK_start1" test "$onset" -ge 0
   [ "$onset" -ge 0 ] || return 0
   BEATS_ONSET=$onset
-  local from=$((onset + 13230)) to
+  local from=$((onset + 13230)) to seam=$((onset + 490000))
   to=$(at track -0.2)
-  expect "2 Start: the analysed stretch spans the loop seam" "$from..$to, seam at $((onset + 490000))" \
-    test "$to" -gt $((onset + 490000 + 4410))
+  expect_unless_stalled $((seam - 4410)) $((seam + 4410)) "2 Start: the analysed stretch spans the loop seam" \
+    "$from..$to, seam at $seam" test "$to" -gt $((seam + 4410))
   measure 2-beats "$from" "$to"
   expect_near "2 Start: left carries tester1's tone (Hz)" "$(value L.strongest_hz)" 200.07 0.05
   expect_near "2 Start: right carries tester2's tone (Hz)" "$(value R.strongest_hz)" 207.90 0.05
@@ -143,24 +147,29 @@ beat_checks() {
 # lie just before the channel is first heard (a fade-in may keep the first few frames under
 # one LSB) and be the same for both layers. A layer resumed part-way would show a start a
 # random part of a period away from both.
+#
+# The tone is fitted over the 0.6 s after the onset; a machine stall there shifts what
+# follows, so those checks are skipped.
 start_position_checks() {
-  local bin side file hz other
+  local bin side file hz other onset
   local -A start
   bin=$(dirname "$E2E_PROGRAM")
   for side in L R; do
     if [ "$side" = L ]; then file=tester1.wav hz=$E2E_LEFT_HZ other=$E2E_RIGHT_HZ; else file=tester2.wav hz=$E2E_RIGHT_HZ other=$E2E_LEFT_HZ; fi
     layer_start "$2-start-$side" "$side" "$3" "$4" "$hz" "$other" "$bin/$file"
     start[$side]=$(value start_frame)
-    expect_near "$1: $file begins just before it is heard (frames from its first sample)" \
-      "$(value onset_after_start)" 64 65
+    onset=$(value onset)
+    expect_unless_stalled "$onset" $((onset + 26460)) \
+      "$1: $file begins just before it is heard (frames from its first sample)" \
+      "measured $(value onset_after_start), expected 64 +- 65" is_near "$(value onset_after_start)" 64 65
   done
-  expect_near "$1: both beat layers begin at one frame (frames apart)" \
-    "$(calc "${start[L]} - ${start[R]}")" 0 1.5
+  expect_unless_stalled "$onset" $((onset + 26460)) "$1: both beat layers begin at one frame (frames apart)" \
+    "measured $(calc "${start[L]} - ${start[R]}"), expected 0 +- 1.5" is_near "$(calc "${start[L]} - ${start[R]}")" 0 1.5
 }
 
 slider_checks() {
   local t1=$1 t2=$2 side
-  measure 3-slider-before "$(at track -1.2)" "$(at track -0.2)"
+  measure 3-slider-before "$(at track -2.5)" "$(at track -0.2)"
   local before=$MEASURED
   measure 3-slider-after-track "$(at track 0.25)" "$(at arrow -0.2)"
   local track=$MEASURED
@@ -234,7 +243,10 @@ pause_checks() {
   measure 6-paused "$MARK_pause" "$MARK_start2"
   last=$(value last_sound)
   silent_from=$((last < 0 ? MARK_pause : last + 1))
-  expect_below "6 Pause: digital silence follows (ms after the click)" "$(calc "($silent_from - $MARK_pause) / 44.1")" 100
+  local after_ms
+  after_ms=$(calc "($silent_from - $MARK_pause) / 44.1")
+  expect_unless_stalled "$MARK_pause" "$((silent_from > MARK_pause + 4410 ? silent_from : MARK_pause + 4410))" \
+    "6 Pause: digital silence follows (ms after the click)" "measured $after_ms, limit below 100" is_below "$after_ms" 100
   onset=$(first_sound_after start2 "$MARK_start2")
   expect "6 Start again: the beats begin again" "first sound at frame $onset" test "$onset" -ge 0
   [ "$onset" -ge 0 ] || return 0

@@ -106,6 +106,17 @@ start_recorder() {
   fail_setup "the recording did not grow steadily (see logs/recording-growth.log)"
 }
 
+# A watcher for the machine standing still (tests/e2e/stallwatch), beside the analyser: it
+# writes each stall, in wall-clock seconds, to stalls.txt as the run goes.
+start_stall_watch() {
+  E2E_STALLWATCH=${E2E_STALLWATCH:-$(dirname "${E2E_ANALYSER:-.}")/e2e_stallwatch}
+  E2E_STALLS=$E2E_ARTIFACTS/stalls.txt
+  : >"$E2E_STALLS"
+  [ -x "$E2E_STALLWATCH" ] || return 0
+  # Stalls under 10 ms are well within what the output bridges.
+  spawn stallwatch "$E2E_STALLS" "$E2E_STALLWATCH" 10
+}
+
 stop_recorder() {
   stop_pid "$E2E_RECORDER_PID"
   cp "$E2E_RECORDING" "$E2E_ARTIFACTS/recording.raw"
