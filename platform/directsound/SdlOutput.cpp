@@ -22,10 +22,10 @@ bool StartSdlAudio() {
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sound layers");
   // The program ends on SIGTERM/SIGINT as any program does: nothing here reads SDL's events.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  // A PulseAudio server keeps 40 ms of the stream whatever the block size: room for a busy
-  // machine to be late with a block, short enough that Pause and Start stay quick. A value
-  // the user has set is left alone.
-  setenv("PULSE_LATENCY_MSEC", "40", 0);
+  // A PulseAudio server keeps 45 ms of the stream (a quarter of it in the sink): room for a
+  // busy machine to be late with a block, short enough that Pause falls silent and Start is
+  // heard within about 60 ms. A value the user has set is left alone.
+  setenv("PULSE_LATENCY_MSEC", "45", 0);
   sdlAudioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   return sdlAudioStarted;
 }

@@ -7,9 +7,11 @@
 
 namespace ds {
 
-// Frames SDL asks for per callback (23 ms): short enough that Pause falls silent and Start is
-// heard well within 100 ms, and long enough not to drop out with every core busy (512 did).
-inline constexpr int kSdlBufferFrames = 1024;
+// Frames SDL asks for per callback (11.6 ms). SDL writes a block only once the server's queue
+// has room for a whole one, so the smaller the block, the fuller the queue stays: with the
+// 45 ms the server is asked to keep (SdlOutput.cpp), a machine that stops for ~30 ms still
+// does not run the stream dry, where 1024-frame blocks left room for ~17 ms.
+inline constexpr int kSdlBufferFrames = 512;
 
 class SdlOutput final : public AudioOutput {
  public:
