@@ -112,7 +112,8 @@ HRESULT DecodeWave(std::span<const std::byte> file, DecodedWave& wave) {
   const sf_count_t read = sf_readf_float(sound.get(), samples.data(), info.frames);
   if (read < 1) return DSERR_BADFORMAT;
   samples.resize(static_cast<std::size_t>(read) * static_cast<std::size_t>(info.channels));
-  KeepFinite(samples);
+  // Integer PCM reads back scaled into [-1, 1], so only float files need a pass to limit.
+  if (type.tag == WAVE_FORMAT_IEEE_FLOAT) KeepFinite(samples);
 
   if (info.samplerate != kDeviceRate) {
     Samples resampled;
