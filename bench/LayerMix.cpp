@@ -4,15 +4,15 @@ namespace bench {
 namespace {
 
 struct LayerPlan {
-  const char* file;
   bool beat;
   std::int32_t pan;
 };
 
-constexpr LayerPlan kPlans[] = {{"/tester1.wav", true, ds::DSBPAN_LEFT},
-                                {"/tester2.wav", true, ds::DSBPAN_RIGHT},
-                                {"/tester3.wav", false, ds::DSBPAN_CENTER},
-                                {"/ms1.wav", false, ds::DSBPAN_CENTER}};
+// In the order of kLayerFiles.
+constexpr std::array<LayerPlan, kLayerFiles.size()> kPlans{{{true, ds::DSBPAN_LEFT},
+                                                             {true, ds::DSBPAN_RIGHT},
+                                                             {false, ds::DSBPAN_CENTER},
+                                                             {false, ds::DSBPAN_CENTER}}};
 
 }  // namespace
 
@@ -24,13 +24,14 @@ std::unique_ptr<LayerMix> StartFourLayers(const std::string& folder) {
     return output;
   });
   if (ds::Failed(mix->root->DirectSoundCreate("", mix->device))) return nullptr;
-  for (const LayerPlan& plan : kPlans) {
+  for (std::size_t i = 0; i < kPlans.size(); ++i) {
+    const LayerPlan& plan = kPlans[i];
     ds::DSBUFFERDESC desc;
     desc.dwFlags = ds::DSBCAPS_STATIC | ds::DSBCAPS_CTRLFREQUENCY | ds::DSBCAPS_CTRLPAN |
                    ds::DSBCAPS_CTRLVOLUME;
     ds::WAVEFORMATEX format;
     std::shared_ptr<ds::DirectSoundBuffer> layer;
-    if (ds::Failed(mix->device->CreateSoundBufferFromFile(folder + plan.file, desc, format, layer))) {
+    if (ds::Failed(mix->device->CreateSoundBufferFromFile(folder + kLayerFiles[i], desc, format, layer))) {
       return nullptr;
     }
     if (plan.beat) layer->SetVolume(kBeatsVolume);

@@ -4,10 +4,10 @@
 //   directsound_mixer_bench [--layers=FOLDER] [Google Benchmark options]
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "bench/LayerBenchMain.h"
 #include "bench/LayerMix.h"
 #include "platform/directsound/SdlOutput.h"
 
@@ -61,18 +61,4 @@ BENCHMARK(OneOutputBlock)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime(
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  std::vector<char*> rest;
-  for (int i = 0; i < argc; ++i) {
-    if (std::strncmp(argv[i], "--layers=", 9) == 0) {
-      layerFolder = argv[i] + 9;
-    } else {
-      rest.push_back(argv[i]);
-    }
-  }
-  int count = static_cast<int>(rest.size());
-  benchmark::Initialize(&count, rest.data());
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunLayerBenchmarks(argc, argv, layerFolder); }

@@ -2,7 +2,9 @@
 // Rate conversion done once at load, so playing never resamples.
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <span>
+
+#include "platform/directsound/Samples.h"
 
 namespace ds {
 
@@ -12,7 +14,6 @@ std::uint64_t ResampledFrames(std::uint64_t frames, int fromRate, int toRate);
 
 // High-quality conversion of interleaved float frames; `out` is sized to what was made.
 // False when the converter fails. Any thread.
-bool Resample(const std::vector<float>& in, int channels, int fromRate, int toRate,
-              std::vector<float>& out);
+bool Resample(std::span<const float> in, int channels, int fromRate, int toRate, Samples& out);
 
 }  // namespace ds

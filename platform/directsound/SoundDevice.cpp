@@ -18,11 +18,11 @@ HRESULT SoundDevice::CreateSoundBufferFromFile(const std::string& path, DSBUFFER
                                                WAVEFORMATEX& format,
                                                std::shared_ptr<DirectSoundBuffer>& buffer) {
   buffer.reset();
-  std::vector<std::byte> file;
+  FileBytes file;
   HRESULT status = ReadWholeFile(path, kMaxWaveFileBytes, file);
   if (Failed(status)) return status;
   DecodedWave wave;
-  status = DecodeWave(file, wave);
+  status = DecodeWave(file.bytes(), wave);
   if (Failed(status)) return status;
   file = {};
 

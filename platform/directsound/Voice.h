@@ -3,9 +3,9 @@
 // control atomics, and the play state only the mixer touches.
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "platform/directsound/Ramp.h"
+#include "platform/directsound/Samples.h"
 #include "platform/directsound/VoiceControl.h"
 
 namespace ds {
@@ -31,13 +31,13 @@ struct VoiceRenderState {
 };
 
 struct Voice {
-  Voice(std::vector<float> decoded, std::uint32_t frameCount, std::uint16_t channelCount)
+  Voice(Samples decoded, std::uint32_t frameCount, std::uint16_t channelCount)
       : samples(std::move(decoded)), frames(frameCount), channels(channelCount) {
     render.left.Set(1.0f);
     render.right.Set(1.0f);
   }
 
-  const std::vector<float> samples;  // interleaved, `channels` per frame
+  const Samples samples;             // interleaved, `channels` per frame
   const std::uint32_t frames;        // at least 1
   const std::uint16_t channels;      // 1 or 2
   VoiceControl control;

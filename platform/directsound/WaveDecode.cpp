@@ -78,7 +78,7 @@ WAVEFORMATEX BufferFormat(SampleType type, int channels) {
   return format;
 }
 
-void KeepFinite(std::vector<float>& samples) {
+void KeepFinite(Samples& samples) {
   for (float& sample : samples) {
     sample = std::isfinite(sample)
                  ? std::clamp(sample, -kMaxSampleMagnitude, kMaxSampleMagnitude)
@@ -108,15 +108,15 @@ HRESULT DecodeWave(std::span<const std::byte> file, DecodedWave& wave) {
       ResampledFrames(static_cast<std::uint64_t>(info.frames), info.samplerate, kDeviceRate);
   if (frames * format.nBlockAlign > DSBSIZE_MAX) return DSERR_OUTOFMEMORY;
 
-  std::vector<float> samples(static_cast<std::size_t>(info.frames) *
-                             static_cast<std::size_t>(info.channels));
+  Samples samples(static_cast<std::size_t>(info.frames) * static_cast<std::size_t>(info.channels));
   const sf_count_t read = sf_readf_float(sound.get(), samples.data(), info.frames);
   if (read < 1) return DSERR_BADFORMAT;
   samples.resize(static_cast<std::size_t>(read) * static_cast<std::size_t>(info.channels));
-  KeepFinite(samples);
+  // Integer PCM reads back scaled into [-1, 1], so only float files need a pass to limit.
+  if (type.tag == WAVE_FORMAT_IEEE_FLOAT) KeepFinite(samples);
 
   if (info.samplerate != kDeviceRate) {
-    std::vector<float> resampled;
+    Samples resampled;
     if (!Resample(samples, info.channels, info.samplerate, kDeviceRate, resampled)) {
       return DSERR_GENERIC;
     }

@@ -15,9 +15,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "platform/directsound/DirectSoundTypes.h"
+#include "platform/directsound/Samples.h"
 
 namespace ds {
 
@@ -26,7 +26,7 @@ inline constexpr int kMaxFileRate = 768000;
 inline constexpr float kMaxSampleMagnitude = 64.0f;
 
 struct DecodedWave {
-  std::vector<float> samples;  // interleaved, format.nChannels per frame, at the device rate
+  Samples samples;  // interleaved, format.nChannels per frame, at the device rate
   std::uint32_t frames = 0;
   WAVEFORMATEX format;  // the buffer's own format: the file's sample type at the device rate
 };

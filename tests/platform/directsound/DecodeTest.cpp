@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <span>
 
 #include "platform/directsound/WaveDecode.h"
 #include "tests/platform/directsound/TestDevice.h"
@@ -25,6 +26,9 @@ struct FormatCase {
   std::vector<float> expected;  // interleaved
 };
 void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
+
+// Decoded samples as a plain vector, to compare with expected values.
+std::vector<float> Plain(const ds::Samples& samples) { return {samples.begin(), samples.end()}; }
 
 // Each sample type, written with the libsndfile call that stores its values unchanged, and
 // the floats those values must read back as.
@@ -84,7 +88,7 @@ TEST_P(SampleTypeTest, DecodesToTheRightValuesAndFillsTheRecords) {
 
   ds::DecodedWave wave;
   ASSERT_EQ(ds::DecodeWave(ReadBytes(path), wave), DS_OK);
-  EXPECT_EQ(wave.samples, c.expected);
+  EXPECT_EQ(Plain(wave.samples), c.expected);
   const auto frames = static_cast<std::uint32_t>(c.expected.size() / c.channels);
   EXPECT_EQ(wave.frames, frames);
 
@@ -115,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Accepted, SampleTypeTest, ::testing::ValuesIn(SampleTyp
                          [](const auto& info) { return info.param.name; });
 
 // The frequency of a sine from the spacing of its rising zero crossings.
-double MeasuredFrequency(const std::vector<float>& samples, int channels, std::size_t from,
+double MeasuredFrequency(std::span<const float> samples, int channels, std::size_t from,
                          std::size_t to) {
   double first = -1.0;
   double last = -1.0;
@@ -190,7 +194,7 @@ TEST(DecodeTest, NonFiniteSamplesBecomeSilenceAndHugeOnesAreLimited) {
   ds::DecodedWave wave;
   ASSERT_EQ(ds::DecodeWave(ReadBytes(dir.File("odd.wav")), wave), DS_OK);
   const float limit = ds::kMaxSampleMagnitude;
-  EXPECT_EQ(wave.samples, (std::vector<float>{0.0f, 0.0f, 0.0f, limit, -limit, 0.5f}));
+  EXPECT_EQ(Plain(wave.samples), (std::vector<float>{0.0f, 0.0f, 0.0f, limit, -limit, 0.5f}));
 }
 
 }  // namespace
