@@ -24,6 +24,7 @@ bench_session_begin() {
   session_begin
   start_sound_server
   start_x_server
+  start_stall_watch
   pointer_start
 }
 

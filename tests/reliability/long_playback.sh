@@ -27,7 +27,9 @@ for i in $(seq 1 $((minutes * 6))); do
 done
 to=$(recording_frames)
 expect "the program is still running" "pid $E2E_PROGRAM_PID" alive "$E2E_PROGRAM_PID"
+place_stalls_now
 measure long-playback "$from" "$to"
+expect_above "stall-free playback measured (minutes)" "$(calc "$(value clean_seconds) / 60")" "$(calc "$minutes / 2")"
 expect_equal "no dropout over $minutes minutes (frames: $(value dropout_frames))" "$(value dropouts)" 0
 expect_equal "no hole of digital silence" "$(value zero_runs)" 0
 # The first minute settles (caches, the server's buffers); after it the size stays put.

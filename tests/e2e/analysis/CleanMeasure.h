@@ -13,10 +13,12 @@ namespace e2e {
 inline constexpr std::int64_t kMinCleanFrames = kRate / 2;
 
 // With no stall in the stretch, MeasureStretch's report as it is. Otherwise the tones, levels,
-// residuals and the reference match come from the longest stall-free part; first_sound,
-// last_sound and all_silent from the whole stretch; zero_runs and the dropout counts and
-// frames from every stall-free part together. Always adds left_out_seconds (stalled, or in parts too short to measure), clean_pieces and
-// clean_seconds; with no stall-free part at all, only those and the sound keys. Any thread.
+// residuals and the reference match come from the longest stall-free part (none, with no part
+// at least kMinCleanFrames long), and the sound keys, zero_runs and the dropout keys from the
+// whole stretch, less what begins inside a stall: a dropout is told from a layer joining by
+// the half second around it, which a part may cut short. from_frame, to_frame and seconds
+// name the part measured. Always adds left_out_seconds (stalled, or in parts too short to
+// measure), clean_pieces and clean_seconds. Any thread.
 Report MeasureCleanStretch(const StereoRecording& recording, FrameRange range, BeatTones tones,
                            const std::optional<std::vector<double>>& referenceLoop,
                            std::span<const FrameRange> stalls);

@@ -38,6 +38,10 @@ void AddChannel(Report& report, const std::string& prefix, std::span<const doubl
   report.Add(prefix + "residual_peak_dbfs", Dbfs(analysis.residualPeak));
 }
 
+bool Inside(std::int64_t frame, std::span<const FrameRange> ranges) {
+  return std::any_of(ranges.begin(), ranges.end(), [&](const FrameRange& r) { return frame >= r.from && frame < r.to; });
+}
+
 void AddMatch(Report& report, const std::string& prefix, std::span<const double> residual,
               std::span<const double> loop) {
   const LoopMatch match = MatchLoop(residual, loop);
@@ -49,7 +53,8 @@ void AddMatch(Report& report, const std::string& prefix, std::span<const double>
 }  // namespace
 
 Report MeasureStretch(const StereoRecording& recording, FrameRange range, BeatTones tones,
-                      const std::optional<std::vector<double>>& referenceLoop) {
+                      const std::optional<std::vector<double>>& referenceLoop,
+                      std::span<const FrameRange> ignored) {
   range.from = std::clamp<std::int64_t>(range.from, 0, recording.Frames());
   range.to = std::clamp<std::int64_t>(range.to, range.from, recording.Frames());
   const std::size_t frames = static_cast<std::size_t>(range.to - range.from);
@@ -59,9 +64,12 @@ Report MeasureStretch(const StereoRecording& recording, FrameRange range, BeatTo
   for (std::size_t i = 0; i < frames; ++i) difference[i] = left[i] - right[i];
   const double frequencies[] = {tones.left, tones.right};
 
-  const SignalAnalysis l = AnalyseSignal(left, range.from, frequencies, kRate);
-  const SignalAnalysis r = AnalyseSignal(right, range.from, frequencies, kRate);
-  const SignalAnalysis d = AnalyseSignal(difference, range.from, frequencies, kRate);
+  SignalAnalysis l = AnalyseSignal(left, range.from, frequencies, kRate);
+  SignalAnalysis r = AnalyseSignal(right, range.from, frequencies, kRate);
+  SignalAnalysis d = AnalyseSignal(difference, range.from, frequencies, kRate);
+  for (SignalAnalysis* analysis : {&l, &r, &d}) {
+    std::erase_if(analysis->dropouts, [&](std::int64_t frame) { return Inside(frame, ignored); });
+  }
 
   Report report;
   report.Add("from_frame", range.from);
@@ -83,7 +91,9 @@ Report MeasureStretch(const StereoRecording& recording, FrameRange range, BeatTo
   report.Add("first_sound", first.value_or(-1));
   report.Add("last_sound", last.value_or(-1));
   report.Add("all_silent", std::int64_t{first ? 0 : 1});
-  report.Add("zero_runs", static_cast<std::int64_t>(ZeroRuns(recording, range, kZeroRunFrames).size()));
+  std::vector<ZeroRun> holes = ZeroRuns(recording, range, kZeroRunFrames);
+  std::erase_if(holes, [&](const ZeroRun& hole) { return Inside(hole.first, ignored); });
+  report.Add("zero_runs", static_cast<std::int64_t>(holes.size()));
 
   std::string toneOnly;
   std::vector<std::int64_t> all;

@@ -2,6 +2,7 @@
 // Everything the acceptance checks read about one stretch of a recording of two beat tones
 // (one expected per channel) with, possibly, centred layers on top.
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "tests/e2e/analysis/Recording.h"
@@ -23,8 +24,9 @@ struct BeatTones {
 // Then beat_hz, residual_correlation, first_sound / last_sound (-1 for none), all_silent,
 // zero_runs, the dropout keys (tone_only_signals, dropouts, L./R./D.dropouts,
 // dropout_frames), and with a reference loop ref.L./ref.R. offset, gain_db, correlation.
-// Any thread.
+// Dropouts and zero runs that begin inside one of `ignored` are not counted. Any thread.
 Report MeasureStretch(const StereoRecording& recording, FrameRange range, BeatTones tones,
-                      const std::optional<std::vector<double>>& referenceLoop);
+                      const std::optional<std::vector<double>>& referenceLoop,
+                      std::span<const FrameRange> ignored = {});
 
 }  // namespace e2e

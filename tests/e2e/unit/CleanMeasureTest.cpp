@@ -100,9 +100,27 @@ TEST_F(CleanMeasureTest, ADropoutOutsideTheStallsStillCounts) {
 TEST_F(CleanMeasureTest, AStretchWithNoCleanPartHasNoToneToJudge) {
   const Report report = Measure({{0, 2 * kRate}, {2 * kRate + 100, kFrames}});
   EXPECT_EQ(report.Number("clean_pieces"), 0);
-  EXPECT_EQ(report.Get("dropouts"), "");
   EXPECT_EQ(report.Get("L.own_tone_dbfs"), "");
+  EXPECT_EQ(report.Get("beat_hz"), "");
+  EXPECT_EQ(report.Number("dropouts"), 0);
   EXPECT_EQ(report.Number("all_silent"), 0);
+}
+
+// A centred noise joins the beats at 1.8 s, and a stall follows 0.165 s later. Told apart by
+// the half second around it, the join is no dropout: on the left and right the noise follows,
+// and on left minus right it cancels.
+TEST(CleanMeasureJoinTest, ALayerJoiningJustBeforeAStallIsNoDropout) {
+  constexpr std::int64_t kFrames = 3 * kRate;
+  constexpr std::int64_t kJoin = 18 * kRate / 10;
+  std::vector<double> noise = Noise(Amplitude(-40), kFrames, 7);
+  std::fill(noise.begin(), noise.begin() + kJoin, 0.0);
+  const StereoRecording recording = Stereo(Sum(Sine(200.07, Amplitude(-35), kFrames), noise),
+                                           Sum(Sine(207.90, Amplitude(-35), kFrames), noise));
+  const FrameRange stall[] = {{kJoin + 7276, kJoin + 26460}};
+  const Report report = MeasureCleanStretch(recording, {0, kFrames}, {200.07, 207.90}, std::nullopt, stall);
+  EXPECT_EQ(report.Get("dropout_frames"), "none");
+  EXPECT_EQ(report.Number("dropouts"), 0);
+  EXPECT_NEAR(report.Number("D.left_tone_dbfs"), -35.0, 0.05);
 }
 
 }  // namespace
