@@ -1,13 +1,16 @@
-// Start-up: the toolkit makes frmMain from its stored layout, raises its load event, shows
-// it, and runs the event loop until the window is closed.
+// Start-up: the layer files start decoding, the toolkit makes frmMain from its stored layout,
+// raises its load event, shows it, and runs the event loop until the window is closed.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/toolkit/DefaultFont.h"
+#include "sound/PrefetchLayers.h"
 #include "window/frmMain.h"
 
 int main(int argc, char* argv[]) {
+  // Decoding the layers is most of the load event's work: it runs meanwhile on other cores.
+  sound::PrefetchLayerFiles();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VelnoriaLM"));
   QApplication::setDesktopFileName(QStringLiteral("VelnoriaLM"));
