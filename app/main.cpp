@@ -1,16 +1,22 @@
-// Start-up: the layer files start decoding, the toolkit makes frmMain from its stored layout,
-// raises its load event, shows it, and runs the event loop until the window is closed.
+// Start-up: the layer files, the sound server's connection and the font configuration start
+// on threads of their own; the toolkit makes frmMain from its stored layout, raises its load
+// event, shows it, and runs the event loop until the window is closed.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/directsound/DirectSound.h"
 #include "platform/toolkit/DefaultFont.h"
+#include "platform/toolkit/FontSetUp.h"
 #include "sound/PrefetchLayers.h"
 #include "window/frmMain.h"
 
 int main(int argc, char* argv[]) {
   // Decoding the layers is most of the load event's work: it runs meanwhile on other cores.
+  // Likewise the sound server's connection and the font configuration.
   sound::PrefetchLayerFiles();
+  ds::StartSoundServerConnection();
+  tk::StartFontSetUp();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("VelnoriaLM"));
   QApplication::setDesktopFileName(QStringLiteral("VelnoriaLM"));
