@@ -21,4 +21,10 @@ std::span<const unsigned char> LinkIcon();
 // The QuickStart help text, as RTF.
 std::string_view info1();
 
+// The four pictures above as the window keeps them, every image of each (PixelsFormat.h).
+std::span<const unsigned char> BackgroundPixels();
+std::span<const unsigned char> WindowIconPixels();
+std::span<const unsigned char> LinkPicturePixels();
+std::span<const unsigned char> LinkIconPixels();
+
 }  // namespace assets

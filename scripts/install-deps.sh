@@ -9,8 +9,9 @@ packages=(
   # window toolkit, sound output, decoding, resampling, GIF encoding
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libsdl2-dev libsndfile1-dev libsoxr-dev libgif-dev
-  # the default UI font (metric-compatible with the small sans serif the layout was drawn for)
-  fonts-liberation fontconfig
+  # the default UI font (metric-compatible with the small sans serif the layout was drawn for),
+  # and fontconfig's headers: start-up reads the font configuration ahead of the toolkit
+  fonts-liberation fontconfig libfontconfig-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev

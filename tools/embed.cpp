@@ -19,7 +19,8 @@ std::string Source(const std::string& kind, const std::string& function, const s
   out << "// Generated from " << input << " by tools/embed; do not edit.\n"
       << "#include \"assets/Assets.h\"\n\n"
       << "namespace assets {\n\nnamespace {\n\n"
-      << "constexpr unsigned char kBytes[" << bytes.size() + 1 << "] = {";
+      // Aligned so that 32-bit pixels are read where they lie.
+      << "alignas(16) constexpr unsigned char kBytes[" << bytes.size() + 1 << "] = {";
   for (size_t i = 0; i < bytes.size(); ++i)
     out << (i % 24 == 0 ? "\n" : "") << int(bytes[i]) << ',';
   // A trailing zero keeps an empty file a valid array; it is not part of the content.

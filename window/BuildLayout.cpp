@@ -104,8 +104,8 @@ QWidget* MakeRichTextBox(tk::Form& form) {
 QWidget* MakeImage(tk::Form& form, const ControlLayout& c) {
   auto* image = new tk::Image(&form);
   image->SetFixedSingleBorder(c.border);
-  image->SetPicture(PictureFrom(assets::LinkPicture(), "GIF"));
-  image->SetDragIcon(IconFromIco(assets::LinkIcon()));
+  image->SetPicture(PictureFromPixels(assets::LinkPicturePixels()));
+  image->SetDragIcon(IconFromPixels(assets::LinkIconPixels()));
   image->setCursor(tk::IconPointer());
   return image;
 }
@@ -158,8 +158,8 @@ void ChainTabOrder(std::vector<std::pair<const ControlLayout*, QWidget*>> made) 
 
 void BuildLayout(tk::Form& form) {
   form.setWindowTitle(QString::fromUtf8(kWindow.caption));
-  form.setWindowIcon(IconFromIco(assets::WindowIcon()));
-  form.SetPicture(PictureFrom(assets::BackgroundPicture(), "BMP"));
+  form.setWindowIcon(IconFromPixels(assets::WindowIconPixels()));
+  form.SetPicture(PictureFromPixels(assets::BackgroundPixels()));
 
   std::vector<std::pair<const ControlLayout*, QWidget*>> made;
   for (const auto& control : kControls) {

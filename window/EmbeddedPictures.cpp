@@ -1,35 +1,37 @@
 #include "window/EmbeddedPictures.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageReader>
+#include <cstring>
+
+#include "assets/PixelsFormat.h"
 
 namespace window {
-namespace {
-QByteArray Wrap(std::span<const unsigned char> bytes) {
-  return QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
-                                 static_cast<qsizetype>(bytes.size()));
-}
-}  // namespace
 
-QIcon IconFromIco(std::span<const unsigned char> ico) {
-  QByteArray data = Wrap(ico);
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, "ico");
-  QIcon icon;
-  for (int i = 0; i < reader.imageCount(); ++i) {
-    if (!reader.jumpToImage(i)) break;
-    const QImage image = reader.read();
-    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+std::vector<QImage> ImagesFromPixels(std::span<const unsigned char> pixels) {
+  std::vector<QImage> images;
+  std::size_t at = 0;
+  assets::PixelsHeader header;
+  while (pixels.size() - at >= sizeof header) {
+    std::memcpy(&header, pixels.data() + at, sizeof header);
+    at += sizeof header;
+    const std::size_t bytes = std::size_t{header.width} * header.height * 4;
+    if (pixels.size() - at < bytes) break;
+    images.emplace_back(pixels.data() + at, static_cast<int>(header.width),
+                        static_cast<int>(header.height), static_cast<qsizetype>(header.width) * 4,
+                        header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    at += bytes;
   }
+  return images;
+}
+
+QIcon IconFromPixels(std::span<const unsigned char> pixels) {
+  QIcon icon;
+  for (const QImage& image : ImagesFromPixels(pixels)) icon.addPixmap(QPixmap::fromImage(image));
   return icon;
 }
 
-QPixmap PictureFrom(std::span<const unsigned char> bytes, const char* format) {
-  QPixmap picture;
-  picture.loadFromData(Wrap(bytes), format);
-  return picture;
+QPixmap PictureFromPixels(std::span<const unsigned char> pixels) {
+  const std::vector<QImage> images = ImagesFromPixels(pixels);
+  return images.empty() ? QPixmap() : QPixmap::fromImage(images.front());
 }
 
 }  // namespace window

@@ -75,6 +75,11 @@ using OutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
 
 // A root whose devices play through the desktop's sound server (SDL2 audio callback).
 std::shared_ptr<DirectX7> MakeDirectX7();
+// Starts connecting to the desktop's sound server on a thread of its own, so that the first
+// device of MakeDirectX7()'s root finds the connection made, or waits only for what is left.
+// A failed attempt changes nothing: that device tries again and fails as it would have. Any
+// thread.
+void StartSoundServerConnection();
 // A root whose devices send their mix to whatever `makeOutput` returns (e.g. MemoryOutput).
 std::shared_ptr<DirectX7> MakeDirectX7(OutputFactory makeOutput);
 

@@ -35,6 +35,8 @@ std::shared_ptr<DirectX7> MakeDirectX7() {
   return MakeDirectX7([] { return std::make_unique<SdlOutput>(); });
 }
 
+void StartSoundServerConnection() { StartSdlAudioAhead(); }
+
 std::shared_ptr<DirectX7> MakeDirectX7(OutputFactory makeOutput) {
   return std::make_shared<Root>(std::move(makeOutput));
 }

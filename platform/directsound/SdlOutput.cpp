@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <mutex>
+#include <thread>
 
 namespace ds {
 namespace {
@@ -38,6 +39,11 @@ void StopSdlAudio() {
 }
 
 }  // namespace
+
+// Detached: it holds the lock until SDL's audio has started or failed, then ends.
+void StartSdlAudioAhead() {
+  std::thread([] { StartSdlAudio(); }).detach();
+}
 
 SdlOutput::~SdlOutput() { CloseDevice(); }
 

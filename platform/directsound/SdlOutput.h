@@ -13,6 +13,9 @@ namespace ds {
 // does not run the stream dry, where 1024-frame blocks left room for ~17 ms.
 inline constexpr int kSdlBufferFrames = 512;
 
+// Starts SDL's audio on a thread of its own; Open then waits for it. Any thread.
+void StartSdlAudioAhead();
+
 class SdlOutput final : public AudioOutput {
  public:
   SdlOutput() = default;

@@ -1,8 +1,8 @@
 #include "platform/directsound/SoundDevice.h"
 
 #include "platform/directsound/SoundBuffer.h"
-#include "platform/directsound/WaveDecode.h"
-#include "platform/directsound/WaveFileReader.h"
+#include "platform/directsound/WaveFileLoad.h"
+#include "platform/directsound/WavePrefetch.h"
 
 namespace ds {
 
@@ -18,13 +18,10 @@ HRESULT SoundDevice::CreateSoundBufferFromFile(const std::string& path, DSBUFFER
                                                WAVEFORMATEX& format,
                                                std::shared_ptr<DirectSoundBuffer>& buffer) {
   buffer.reset();
-  FileBytes file;
-  HRESULT status = ReadWholeFile(path, kMaxWaveFileBytes, file);
-  if (Failed(status)) return status;
   DecodedWave wave;
-  status = DecodeWave(file.bytes(), wave);
+  HRESULT status = DS_OK;
+  if (!TakePrefetchedWave(path, status, wave)) status = LoadWaveFile(path, wave);
   if (Failed(status)) return status;
-  file = {};
 
   auto voice = std::make_unique<Voice>(std::move(wave.samples), wave.frames,
                                        wave.format.nChannels);

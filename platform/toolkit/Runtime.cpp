@@ -49,10 +49,16 @@ void End() {
 }
 
 std::string AppPath() {
+  std::optional<std::string> folder = AppPathIfFound();
+  if (!folder) throw RuntimeError(-2147467259, "Unable to find the program's folder");
+  return std::move(*folder);
+}
+
+std::optional<std::string> AppPathIfFound() {
   if (Hooks().appPath) return Hooks().appPath();
   std::error_code error;
   const auto exe = std::filesystem::canonical("/proc/self/exe", error);
-  if (error) throw RuntimeError(-2147467259, "Unable to find the program's folder");
+  if (error) return std::nullopt;
   std::string folder = exe.parent_path().string();
   // Only the root folder would end in a separator; the caller appends "/name".
   if (folder.size() > 1 && folder.back() == '/') folder.pop_back();

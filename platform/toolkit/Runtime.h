@@ -26,6 +26,8 @@ int MsgBox(const QString& prompt, int style = vbOKOnly, const std::optional<QStr
 // Full path of the folder holding the running executable, links resolved, no trailing
 // separator. Window thread.
 std::string AppPath();
+// The same, or nothing where AppPath would raise its error. Window thread.
+std::optional<std::string> AppPathIfFound();
 
 // Seams for tests. Each unset hook falls back to the real behaviour.
 struct RuntimeHooks {

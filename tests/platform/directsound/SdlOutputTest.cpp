@@ -104,5 +104,27 @@ TEST(SdlNoServer, DirectSoundCreateFailsAndGivesNoDevice) {
   EXPECT_FALSE(device);
 }
 
+// A connection started ahead, in a process that has not started SDL's audio yet (a ctest entry
+// of its own): devices open on it while it may still be under way, one after another.
+TEST(SdlAheadDummyDriver, DevicesOpenOnTheConnectionStartedAhead) {
+  ds::StartSoundServerConnection();
+  auto root = ds::MakeDirectX7();
+  for (int i = 0; i < 2; ++i) {
+    std::shared_ptr<ds::DirectSound> device;
+    EXPECT_EQ(root->DirectSoundCreate("", device), ds::DS_OK) << i;
+    EXPECT_TRUE(device) << i;
+    ds::StartSoundServerConnection();
+  }
+}
+
+// With no server, the attempt ahead fails, and so does the device after it, as without it.
+TEST(SdlAheadNoServer, DirectSoundCreateStillFailsAndGivesNoDevice) {
+  ds::StartSoundServerConnection();
+  auto root = ds::MakeDirectX7();
+  std::shared_ptr<ds::DirectSound> device;
+  EXPECT_EQ(root->DirectSoundCreate("", device), ds::DSERR_NODRIVER);
+  EXPECT_FALSE(device);
+}
+
 }  // namespace
 }  // namespace dstest
