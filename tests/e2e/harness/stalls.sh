@@ -11,20 +11,28 @@
 E2E_STALL_BEFORE_S=0.05
 E2E_STALL_AFTER_S=0.2
 
-# place_stalls WALL_TIME FRAME: with the recording's frame FRAME at wall time WALL_TIME,
-# writes stall-frames.txt ("from to" frames) from stalls.txt.
+# place_stalls CLOCK: writes stall-frames.txt ("from to" frames) from stalls.txt, each stall
+# placed by the nearest line of CLOCK ("WALL_TIME FRAME": the recording's frame at that time).
 place_stalls() {
   E2E_STALL_FRAMES=$E2E_ARTIFACTS/stall-frames.txt
-  awk -v t0="$1" -v f0="$2" -v before="$E2E_STALL_BEFORE_S" -v after="$E2E_STALL_AFTER_S" \
-    '!/^#/ && NF == 2 {printf "%d %d\n", f0 + 44100 * ($1 - t0 - before), f0 + 44100 * ($2 - t0 + after)}' \
-    "${E2E_STALLS:-/dev/null}" >"$E2E_STALL_FRAMES"
+  awk -v before="$E2E_STALL_BEFORE_S" -v after="$E2E_STALL_AFTER_S" '
+    FNR == NR { ct[++n] = $1; cf[n] = $2; next }
+    /^#/ || NF != 2 { next }
+    {
+      k = 1
+      for (i = 2; i <= n; i++) if (($1 - ct[i]) ^ 2 < ($1 - ct[k]) ^ 2) k = i
+      printf "%d %d\n", cf[k] + 44100 * ($1 - ct[k] - before), cf[k] + 44100 * ($2 - ct[k] + after)
+    }' "$1" "${E2E_STALLS:-/dev/null}" >"$E2E_STALL_FRAMES"
 }
 
-# place_stalls_now: the same for a recording still growing, placed by its length now. The
-# watch reports a stall a fraction of a second after it ends, so wait that long first.
+# place_stalls_now: the same for a recording still growing, placed by its length now (good
+# for the last minute or so). The watch reports a stall a fraction of a second after it
+# ends, so wait that long first.
 place_stalls_now() {
   sleep 0.5
-  place_stalls "$EPOCHREALTIME" "$(recording_frames)"
+  local clock=$E2E_ARTIFACTS/clock-now.txt
+  echo "$EPOCHREALTIME $(recording_frames)" >"$clock"
+  place_stalls "$clock"
 }
 
 # stalled_ms FROM TO: milliseconds of placed stalls (with their room) that touch frames
