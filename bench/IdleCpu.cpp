@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/BenchWave.h"
+#include "platform/directsound/DeviceCore.h"
 #include "platform/directsound/DirectSound.h"
 
 namespace {
@@ -92,17 +93,18 @@ int main() {
   std::printf("CPU while playing one layer, over 10 s: %.3f %%\n",
               CpuPercentOver(std::chrono::seconds(10)));
   layer->Stop();
-  std::this_thread::sleep_for(std::chrono::seconds(1));
-  std::printf("CPU stopped, output paused (first 10 s), over 8 s: %.3f %%\n",
-              CpuPercentOver(std::chrono::seconds(8)));
+  // The output is paused once the idle thread sees silence (within a quarter second) and
+  // released kReleaseAfter later.
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  std::printf("CPU stopped, output paused, over 1 s: %.3f %%\n", CpuPercentOver(std::chrono::seconds(1)));
 
   std::printf("Play to first mixed block from a paused output: %s\n",
               Latencies(*layer, 10, std::chrono::milliseconds(700)).c_str());
 
-  std::this_thread::sleep_for(std::chrono::seconds(13));
+  std::this_thread::sleep_for(ds::kReleaseAfter + std::chrono::seconds(1));
   std::printf("CPU stopped, output released, over 20 s: %.3f %%\n",
               CpuPercentOver(std::chrono::seconds(20)));
   std::printf("Play to first mixed block from a released output: %s\n",
-              Latencies(*layer, 3, std::chrono::milliseconds(13000)).c_str());
+              Latencies(*layer, 5, ds::kReleaseAfter + std::chrono::seconds(1)).c_str());
   return 0;
 }

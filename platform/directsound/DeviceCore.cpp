@@ -7,10 +7,6 @@ namespace {
 // How often the idle thread looks for silence while the output runs.
 // Pausing an output that is already silent is not urgent; checking rarely keeps it cheap.
 constexpr auto kSilenceCheck = std::chrono::milliseconds(250);
-// How long a paused output stays ready for a quick start before it is released.
-// A paused SDL device still feeds the server silence; a released one costs nothing, but
-// releasing waits for the server, so a quick Start after a Pause finds the device paused.
-constexpr auto kReleaseAfter = std::chrono::seconds(10);
 }  // namespace
 
 DeviceCore::DeviceCore(std::unique_ptr<AudioOutput> output) : output_(std::move(output)) {}
