@@ -14,8 +14,7 @@ namespace e2e {
 
 void WriteBlockReport(std::ostream& out, const StereoRecording& recording, FrameRange range,
                       BeatTones tones, std::int64_t blockFrames) {
-  range.from = std::clamp<std::int64_t>(range.from, 0, recording.Frames());
-  range.to = std::clamp<std::int64_t>(range.to, range.from, recording.Frames());
+  range = WithinRecording(recording, range);
   const std::size_t frames = static_cast<std::size_t>(range.to - range.from);
   const double frequencies[] = {tones.left, tones.right};
   const std::span<const double> channels[] = {{recording.left.data() + range.from, frames},

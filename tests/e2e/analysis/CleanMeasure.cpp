@@ -19,8 +19,7 @@ constexpr const char* kWholeStretchKeys[] = {"first_sound", "last_sound", "all_s
 Report MeasureCleanStretch(const StereoRecording& recording, FrameRange range, BeatTones tones,
                            const std::optional<std::vector<double>>& referenceLoop,
                            std::span<const FrameRange> stalls) {
-  range.from = std::clamp<std::int64_t>(range.from, 0, recording.Frames());
-  range.to = std::clamp<std::int64_t>(range.to, range.from, recording.Frames());
+  range = WithinRecording(recording, range);
   const std::vector<FrameRange> pieces = CleanPieces(range, stalls, kMinCleanFrames);
   std::int64_t clean = 0;
   for (const FrameRange& piece : pieces) clean += Frames(piece);

@@ -3,11 +3,14 @@
 #include <algorithm>
 
 namespace e2e {
-namespace {
 
-FrameRange Clamp(FrameRange range, std::int64_t frames) {
-  return {std::clamp<std::int64_t>(range.from, 0, frames), std::clamp<std::int64_t>(range.to, 0, frames)};
+FrameRange WithinRecording(const StereoRecording& recording, FrameRange range) {
+  range.from = std::clamp<std::int64_t>(range.from, 0, recording.Frames());
+  range.to = std::clamp<std::int64_t>(range.to, range.from, recording.Frames());
+  return range;
 }
+
+namespace {
 
 bool Silent(const StereoRecording& recording, std::int64_t frame) {
   return recording.left[frame] == 0.0 && recording.right[frame] == 0.0;
@@ -16,7 +19,7 @@ bool Silent(const StereoRecording& recording, std::int64_t frame) {
 }  // namespace
 
 std::optional<std::int64_t> FirstSound(const StereoRecording& recording, FrameRange range) {
-  range = Clamp(range, recording.Frames());
+  range = WithinRecording(recording, range);
   for (std::int64_t f = range.from; f < range.to; ++f) {
     if (!Silent(recording, f)) return f;
   }
@@ -24,7 +27,7 @@ std::optional<std::int64_t> FirstSound(const StereoRecording& recording, FrameRa
 }
 
 std::optional<std::int64_t> LastSound(const StereoRecording& recording, FrameRange range) {
-  range = Clamp(range, recording.Frames());
+  range = WithinRecording(recording, range);
   for (std::int64_t f = range.to; f-- > range.from;) {
     if (!Silent(recording, f)) return f;
   }
@@ -32,15 +35,15 @@ std::optional<std::int64_t> LastSound(const StereoRecording& recording, FrameRan
 }
 
 std::optional<std::int64_t> FirstNonZero(std::span<const double> channel, FrameRange range) {
-  range = Clamp(range, static_cast<std::int64_t>(channel.size()));
-  for (std::int64_t f = range.from; f < range.to; ++f) {
+  const auto frames = static_cast<std::int64_t>(channel.size());
+  for (std::int64_t f = std::clamp<std::int64_t>(range.from, 0, frames); f < std::min(range.to, frames); ++f) {
     if (channel[f] != 0.0) return f;
   }
   return std::nullopt;
 }
 
 std::vector<ZeroRun> ZeroRuns(const StereoRecording& recording, FrameRange range, std::int64_t minFrames) {
-  range = Clamp(range, recording.Frames());
+  range = WithinRecording(recording, range);
   std::vector<ZeroRun> runs;
   std::int64_t runStart = -1;
   bool soundBefore = false;

@@ -15,6 +15,9 @@ struct FrameRange {
   std::int64_t to = 0;
 };
 
+// The range cut to the recording's frames, never ending before it begins. Any thread.
+FrameRange WithinRecording(const StereoRecording& recording, FrameRange range);
+
 // The first / last frame in the range with a non-zero sample on either channel. Any thread.
 std::optional<std::int64_t> FirstSound(const StereoRecording& recording, FrameRange range);
 std::optional<std::int64_t> LastSound(const StereoRecording& recording, FrameRange range);

@@ -55,8 +55,7 @@ void AddMatch(Report& report, const std::string& prefix, std::span<const double>
 Report MeasureStretch(const StereoRecording& recording, FrameRange range, BeatTones tones,
                       const std::optional<std::vector<double>>& referenceLoop,
                       std::span<const FrameRange> ignored) {
-  range.from = std::clamp<std::int64_t>(range.from, 0, recording.Frames());
-  range.to = std::clamp<std::int64_t>(range.to, range.from, recording.Frames());
+  range = WithinRecording(recording, range);
   const std::size_t frames = static_cast<std::size_t>(range.to - range.from);
   const std::span<const double> left(recording.left.data() + range.from, frames);
   const std::span<const double> right(recording.right.data() + range.from, frames);
