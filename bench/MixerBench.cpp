@@ -53,6 +53,7 @@ void OneOutputBlock(benchmark::State& state) {
   for (auto _ : state) RenderFrames(*mix->output, block, kBlockFrames);
   state.counters["frames_per_s"] = benchmark::Counter(
       static_cast<double>(kBlockFrames), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["block_frames"] = static_cast<double>(kBlockFrames);
 }
 
 // One thread: CPU time is the time of one core.

@@ -10,12 +10,13 @@ layers=$build/bin
 work=$(mktemp -d /tmp/velnoria-mix.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
-# Ours: Google Benchmark's CPU time of an hour, and of one 2048-frame block.
+# Ours: Google Benchmark's CPU time of an hour, and of one output block.
 "$build/bench-bin/directsound_mixer_bench" --layers="$layers" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true | tee "$work/ours.txt"
 ours_ms=$(awk '/^HourOfFourLayers.*_median/ {print $4; exit}' "$work/ours.txt")
 ours_rate=$(awk -v ms="$ours_ms" 'BEGIN {printf "%.0f", 44100 * 3600 / (ms / 1000)}')
 block_us=$(awk '/^OneOutputBlock.*_median/ {print $4; exit}' "$work/ours.txt")
+block_frames=$(awk '/^OneOutputBlock.*_median/ {for (i = 1; i <= NF; i++) if (sub(/^block_frames=/, "", $i)) print $i; exit}' "$work/ours.txt")
 
 # sox: every file looped past an hour in its own pipe, merged, remixed, cut to the hour. The
 # beats carry the slider's starting -35 dB; pans are hard left, hard right and centre.
@@ -31,9 +32,9 @@ for i in 1 2 3; do sox_once; done | tee "$work/sox.txt" |
 sox_cpu_s=$(awk '{print $2 + $3}' "$work/sox.txt" | sort -n | sed -n 2p)
 sox_wall_s=$(awk '{print $1}' "$work/sox.txt" | sort -n | sed -n 2p)
 
-awk -v o="$ours_ms" -v r="$ours_rate" -v b="$block_us" -v s="$sox_cpu_s" -v w="$sox_wall_s" 'BEGIN {
+awk -v o="$ours_ms" -v r="$ours_rate" -v b="$block_us" -v f="$block_frames" -v s="$sox_cpu_s" -v w="$sox_wall_s" 'BEGIN {
   printf "\nMixing, one hour of the four layers (median of 3, CPU time of one core)\n"
-  printf "  ours: %.1f ms per hour, %.3g frames/s per core, %.1f us per 2048-frame block\n", o, r, b
+  printf "  ours: %.1f ms per hour, %.3g frames/s per core, %.1f us per %d-frame output block\n", o, r, b, f
   printf "  sox:  %.2f s CPU per hour (%.2f s wall)\n", s, w
   printf "  ratio ours/sox: %.4f (goal 0.1 or less)\n", o / 1000 / s
 }'
