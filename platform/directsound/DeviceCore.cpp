@@ -39,6 +39,10 @@ void DeviceCore::WakeOutput() {
     } else if (output_->Lost()) {
       reopen_ = true;
       resumeAfterRelease_ = true;
+    } else if (released_) {
+      // Reopening takes a few ms, and a fresh stream is rendered ahead at once: the idle thread
+      // does it, so that the other Plays of the same click land in the same first block.
+      resumeReleased_ = true;
     } else if (!output_->Running()) {
       output_->Resume();
     }
@@ -48,24 +52,27 @@ void DeviceCore::WakeOutput() {
 
 void DeviceCore::WatchForSilence() {
   std::unique_lock lock(mutex_);
-  bool released = false;
   while (!quitting_) {
     if (reopen_) {
       reopen_ = false;
       ReleaseOutput(lock);
-      released = false;
+      released_ = false;
+    } else if (resumeReleased_) {
+      resumeReleased_ = false;
+      released_ = false;
+      output_->Resume();
     } else if (output_->Running()) {
-      released = false;
+      released_ = false;
       wake_.wait_for(lock, kSilenceCheck);
       if (!quitting_ && !reopen_ && output_->Running() && mixer_.SilentSinceLastStart()) {
         output_->Pause();
       }
-    } else if (released) {
-      wake_.wait(lock, [this] { return quitting_ || reopen_ || output_->Running(); });
+    } else if (released_) {
+      wake_.wait(lock, [this] { return quitting_ || reopen_ || resumeReleased_ || output_->Running(); });
     } else if (!wake_.wait_for(lock, kReleaseAfter,
                                [this] { return quitting_ || reopen_ || output_->Running(); })) {
       ReleaseOutput(lock);
-      released = true;
+      released_ = !output_->Running();
     }
   }
 }

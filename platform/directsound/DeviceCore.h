@@ -33,8 +33,8 @@ class DeviceCore {
   // Control thread.
   Mixer& mixer() { return mixer_; }
   // Control thread: a voice was asked to play; resumes the output if it was paused. Never
-  // waits for a release in progress, nor reopens a lost output itself: the idle thread
-  // resumes once that is done.
+  // waits for a release in progress, nor reopens a released or lost output itself: the idle
+  // thread resumes it.
   void WakeOutput();
 
  private:
@@ -49,6 +49,8 @@ class DeviceCore {
   bool releasing_ = false;
   bool resumeAfterRelease_ = false;
   bool reopen_ = false;  // the output was lost: release it and resume it afresh
+  bool released_ = false;        // released after a long pause
+  bool resumeReleased_ = false;  // a Play found it released: the idle thread reopens it
   std::thread idle_;
 };
 

@@ -1,6 +1,6 @@
-// An output whose device went away (the sound server died): the next Play hands the reopen
-// to the device's own thread and returns at once, and playing resumes once the output opens
-// again.
+// An output whose device went away (the sound server died), or that was released after a
+// long pause: the next Play hands the reopen to the device's own thread and returns at once,
+// and playing resumes once the output opens again.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,6 +9,7 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "tests/platform/directsound/TestDevice.h"
 
@@ -26,6 +27,8 @@ struct Server {
   std::atomic<int> resumes{0};
   std::thread::id releaseThread;
   std::thread::id lastResumeThread;
+  ds::AudioOutput::RenderFn render = nullptr;
+  void* renderContext = nullptr;
   std::mutex mutex;
   std::condition_variable changed;
   bool holdRelease = false;
@@ -42,7 +45,11 @@ struct Server {
 class VanishingOutput final : public ds::AudioOutput {
  public:
   explicit VanishingOutput(Server& server) : server_(server) {}
-  ds::HRESULT Open(RenderFn, void*) override { return ds::DS_OK; }
+  ds::HRESULT Open(RenderFn render, void* context) override {
+    server_.render = render;
+    server_.renderContext = context;
+    return ds::DS_OK;
+  }
   void Resume() override {
     std::lock_guard lock(server_.mutex);
     server_.lastResumeThread = std::this_thread::get_id();
@@ -125,6 +132,30 @@ TEST_F(LostOutputTest, PlayHandsTheReopenToTheDeviceThreadAndDoesNotWaitForIt) {
   EXPECT_EQ(server_.releases, 1);
   std::lock_guard lock(server_.mutex);
   EXPECT_NE(server_.lastResumeThread, std::this_thread::get_id());
+}
+
+// A fresh stream is rendered ahead at once: were the released output reopened inside the
+// first Play, the second Play of the same click could land a block later.
+TEST_F(LostOutputTest, AReleasedOutputIsReopenedByTheDeviceThreadNotByPlay) {
+  ASSERT_EQ(buffer_->Stop(), ds::DS_OK);
+  std::vector<float> block(2 * 512);
+  ASSERT_TRUE(Eventually([&] {
+    server_.render(server_.renderContext, block.data(), 512);  // as the output would while paused
+    std::this_thread::sleep_for(5ms);
+    return server_.releases == 1;
+  })) << "the silent output was never released";
+  ASSERT_EQ(server_.resumes, 1);
+
+  std::thread::id player;
+  auto play = std::async(std::launch::async, [&] {
+    player = std::this_thread::get_id();
+    return buffer_->Play(ds::DSBPLAY_LOOPING);
+  });
+  ASSERT_EQ(play.wait_for(20s), std::future_status::ready);
+  ASSERT_EQ(play.get(), ds::DS_OK);
+  ASSERT_TRUE(Eventually([this] { return server_.resumes == 2; })) << "never reopened";
+  std::lock_guard lock(server_.mutex);
+  EXPECT_NE(server_.lastResumeThread, player);
 }
 
 TEST_F(LostOutputTest, WhileTheServerIsDownEachPlayTriesAgainUntilItIsBack) {
