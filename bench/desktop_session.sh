@@ -21,11 +21,7 @@ bench_session_begin() {
   : >"$E2E_ARTIFACTS/marks.txt"
   trap session_end EXIT
   trap 'exit 130' INT TERM
-  session_begin
-  start_sound_server
-  start_x_server
-  start_stall_watch
-  pointer_start
+  start_desktop
 }
 
 # start_program: the program running, its main window's id in $MAIN.

@@ -28,12 +28,7 @@ started=$(date +%s)
 for f in tester1.wav tester2.wav tester3.wav ms1.wav; do
   [ -f "$(dirname "$E2E_PROGRAM")/$f" ] || fail_setup "$f is missing beside the program"
 done
-session_begin
-install_opener
-start_sound_server
-start_x_server
-start_stall_watch
-pointer_start
+start_desktop
 for i in $(seq 1 "${VELNORIA_E2E_CPU_LOAD:-0}"); do
   spawn "cpu-load-$i" /dev/null sha256sum /dev/zero
 done

@@ -16,12 +16,7 @@ reliability_session() {
   trap session_end EXIT
   trap 'exit 130' INT TERM
   started=$(date +%s)
-  session_begin
-  install_opener
-  start_sound_server
-  start_x_server
-  start_stall_watch
-  pointer_start
+  start_desktop
 }
 
 # reliability_summary NAME STARTED: the closing line, and the exit status.

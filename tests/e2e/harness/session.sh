@@ -18,6 +18,17 @@ session_begin() {
   unset SDL_AUDIODRIVER PULSE_SINK DISPLAY WAYLAND_DISPLAY XAUTHORITY SESSION_MANAGER
 }
 
+# start_desktop: the private session, with its opener stand-in, sound server, X server,
+# stall watch and pointer.
+start_desktop() {
+  session_begin
+  install_opener
+  start_sound_server
+  start_x_server
+  start_stall_watch
+  pointer_start
+}
+
 session_end() {
   stop_all
   [ -n "${E2E_ROOT:-}" ] && rm -rf "$E2E_ROOT"
