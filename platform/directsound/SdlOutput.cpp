@@ -60,8 +60,13 @@ void SdlOutput::Resume() {
   if (!opened_) return;
   if (device_ == 0 && !ReopenDevice()) return;
   SDL_PauseAudioDevice(device_, 0);
-  // SDL's audio thread sets its own priority as it starts; raise it only once that is done.
-  RaiseAudioThreadPriority();
+  // SDL's audio thread sets its own priority as it starts; raise it only once that is done,
+  // and once per device: the raise reads /proc and takes a while, and on the window thread
+  // it would sit between the Plays of one click while the callback already runs.
+  if (!priorityRaised_) {
+    RaiseAudioThreadPriority();
+    priorityRaised_ = true;
+  }
   running_ = true;
 }
 
@@ -108,6 +113,7 @@ bool SdlOutput::OpenDevice() {
   // No allowed changes: SDL converts to whatever the server takes, so the callback always
   // sees 44100 Hz stereo float. SDL opens a device paused.
   device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  priorityRaised_ = false;  // a new device plays on a new thread
   return device_ != 0;
 }
 
