@@ -77,16 +77,6 @@ class VanishingOutput final : public ds::AudioOutput {
   std::atomic<bool> closed_{false};
 };
 
-template <typename Condition>
-bool Eventually(Condition condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(1ms);
-  }
-  return true;
-}
-
 class LostOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -10,22 +10,13 @@
 
 #include "platform/directsound/DirectSound.h"
 #include "platform/directsound/SdlOutput.h"
+#include "tests/platform/directsound/TestDevice.h"
 #include "tests/platform/directsound/WavFixtures.h"
 
 namespace dstest {
 namespace {
 
 using namespace std::chrono_literals;
-
-template <typename Condition>
-bool WaitFor(Condition condition) {
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(5ms);
-  }
-  return true;
-}
 
 // SDL_AUDIODRIVER=dummy: SDL's own timer-driven driver, asked for by name.
 TEST(SdlDummyDriver, CallbackPlaysTheBufferAndStopsCostingWhenIdle) {
@@ -45,14 +36,14 @@ TEST(SdlDummyDriver, CallbackPlaysTheBufferAndStopsCostingWhenIdle) {
 
   ASSERT_EQ(buffer->Play(ds::DSBPLAY_LOOPING), ds::DS_OK);
   std::int32_t position = 0;
-  EXPECT_TRUE(WaitFor([&] {
+  EXPECT_TRUE(Eventually([&] {
     buffer->GetCurrentPosition(position);
     return position > 4 * 2048;
   })) << "the callback never moved the play position";
 
   ASSERT_EQ(buffer->Stop(), ds::DS_OK);
   std::int32_t kept = -1;
-  EXPECT_TRUE(WaitFor([&] {  // a block in flight may still move it once
+  EXPECT_TRUE(Eventually([&] {  // a block in flight may still move it once
     buffer->GetCurrentPosition(position);
     std::this_thread::sleep_for(150ms);
     buffer->GetCurrentPosition(kept);
@@ -84,7 +75,7 @@ TEST(SdlDummyDriver, CallbackRunsOnlyWhileResumed) {
     output.Resume();
     EXPECT_TRUE(output.Running());
     const std::size_t before = frames;
-    EXPECT_TRUE(WaitFor([&] { return frames > before + 2 * ds::kSdlBufferFrames; }));
+    EXPECT_TRUE(Eventually([&] { return frames > before + 2 * ds::kSdlBufferFrames; }));
     output.Pause();
     EXPECT_FALSE(output.Running());
     const std::size_t paused = frames;

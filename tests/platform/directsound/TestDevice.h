@@ -1,7 +1,9 @@
 #pragma once
 // A device whose output is a MemoryOutput, so tests pull the mix themselves, frame by frame.
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sndfile.h>
@@ -50,5 +52,16 @@ inline float FadeOut(std::size_t k) { return 1.0f - FadeIn(k); }
 
 // The gain the mixer rules give a level in hundredths of a decibel, worked out here.
 float ExpectedGain(int hundredthsDb);
+
+// True once `condition` holds, polled every millisecond; false after 20 s.
+template <typename Condition>
+bool Eventually(Condition condition) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
 
 }  // namespace dstest
