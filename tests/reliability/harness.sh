@@ -29,11 +29,7 @@ reliability_summary() {
 # The program from its folder, as a user starts it; its id in $E2E_PROGRAM_PID and its main
 # window in $MAIN; the scenario ends if the window never came.
 start_program() {
-  spawn program "$E2E_LOGS/program.log" env PATH="$E2E_ROOT/bin:$PATH" "$E2E_PROGRAM"
-  E2E_PROGRAM_PID=$SPAWNED
-  MAIN=$(wait_window "$E2E_PROGRAM_PID" "$MAIN_TITLE" 15) || true
-  expect "the main window is mapped" "window id '$MAIN'" test -n "$MAIN"
-  [ -n "$MAIN" ] || exit 1
+  open_program "the main window is mapped" || exit 1
   sleep 1
 }
 

@@ -8,6 +8,17 @@ wait_window() {
   timeout "$3" xdotool search --sync --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n1
 }
 
+# open_program LABEL: starts the program from its folder as a user does, with the opener
+# stand-in first on PATH; its id in $E2E_PROGRAM_PID and its main window in $MAIN, checked
+# under LABEL. False if the window never came.
+open_program() {
+  spawn program "$E2E_LOGS/program.log" env PATH="$E2E_ROOT/bin:$PATH" "$E2E_PROGRAM"
+  E2E_PROGRAM_PID=$SPAWNED
+  MAIN=$(wait_window "$E2E_PROGRAM_PID" "$MAIN_TITLE" 15) || true
+  expect "$1" "window id '$MAIN'" test -n "$MAIN"
+  [ -n "$MAIN" ]
+}
+
 # visible_windows PID TITLE_REGEX: how many such windows are mapped right now.
 visible_windows() {
   { xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null || true; } | wc -l

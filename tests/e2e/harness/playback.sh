@@ -3,11 +3,7 @@
 # actions come first, each marked on the recording; the sound is analysed afterwards.
 
 playback_actions() {
-  spawn program "$E2E_LOGS/program.log" env PATH="$E2E_ROOT/bin:$PATH" "$E2E_PROGRAM"
-  E2E_PROGRAM_PID=$SPAWNED
-  MAIN=$(wait_window "$E2E_PROGRAM_PID" "$MAIN_TITLE" 15) || true
-  expect "1 start-up: the main window is mapped" "window id '$MAIN'" test -n "$MAIN"
-  [ -n "$MAIN" ] || return 1
+  open_program "1 start-up: the main window is mapped" || return 1
   expect_equal "1 start-up: client area and map state" "$(window_size "$MAIN")" "634x402 IsViewable"
   screenshot "$MAIN" "$E2E_SHOTS/01-start-up.png"
   sleep 1
