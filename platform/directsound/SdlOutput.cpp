@@ -60,13 +60,6 @@ void SdlOutput::Resume() {
   if (!opened_) return;
   if (device_ == 0 && !ReopenDevice()) return;
   SDL_PauseAudioDevice(device_, 0);
-  // SDL's audio thread sets its own priority as it starts; raise it only once that is done,
-  // and once per device: the raise reads /proc and takes a while, and on the window thread
-  // it would sit between the Plays of one click while the callback already runs.
-  if (!priorityRaised_) {
-    RaiseAudioThreadPriority();
-    priorityRaised_ = true;
-  }
   running_ = true;
 }
 
@@ -110,10 +103,10 @@ bool SdlOutput::OpenDevice() {
   wanted.callback = &SdlOutput::Callback;
   wanted.userdata = this;
   SDL_AudioSpec obtained{};
+  threadRaised_ = false;  // before SDL starts the device's thread, which alone touches it
   // No allowed changes: SDL converts to whatever the server takes, so the callback always
   // sees 44100 Hz stereo float. SDL opens a device paused.
   device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-  priorityRaised_ = false;  // a new device plays on a new thread
   return device_ != 0;
 }
 
@@ -125,6 +118,13 @@ void SdlOutput::CloseDevice() {
 
 void SdlOutput::Callback(void* self, std::uint8_t* stream, int bytes) {
   auto* output = static_cast<SdlOutput*>(self);
+  // Each device plays on a thread of its own, which has set its own priority by now: raised
+  // any earlier (from the control thread, just after opening) SDL could undo it, or the
+  // thread would not yet be there to raise.
+  if (!output->threadRaised_) {
+    RaiseThisThreadToRealtime();
+    output->threadRaised_ = true;
+  }
   const auto frames = static_cast<std::size_t>(bytes) / (sizeof(float) * kDeviceChannels);
   output->render_(output->context_, reinterpret_cast<float*>(stream), frames);
 }

@@ -50,7 +50,7 @@ class SdlOutput final : public AudioOutput {
   void* context_ = nullptr;
   bool opened_ = false;
   std::uint32_t device_ = 0;
-  bool priorityRaised_ = false;  // SDL's thread for device_ is on real-time scheduling
+  bool threadRaised_ = false;  // device_'s thread is on real-time scheduling; that thread's own
   std::atomic<bool> running_{false};
 };
 

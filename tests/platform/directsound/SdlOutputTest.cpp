@@ -1,6 +1,7 @@
 // The SDL output on a real SDL driver. Each suite runs in its own process with the
 // environment its ctest entry gives it.
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -82,6 +83,35 @@ TEST(SdlDummyDriver, CallbackRunsOnlyWhileResumed) {
     if (release) output.Release();
     std::this_thread::sleep_for(200ms);
     EXPECT_EQ(frames, paused) << "called after Pause returned";
+  }
+}
+
+// The thread SDL calls back on is on real-time scheduling wherever the process may use it: on
+// the first Resume right after opening (when SDL's thread has only just started) and on a
+// device reopened after a release (a new thread).
+TEST(SdlDummyDriver, CallbackThreadRunsOnRealtimeSchedulingWhereAllowed) {
+  bool allowed = false;
+  std::thread([&] {
+    sched_param parameter{};
+    parameter.sched_priority = 1;
+    allowed = sched_setscheduler(0, SCHED_RR, &parameter) == 0;
+  }).join();
+  if (!allowed) GTEST_SKIP() << "this process may not use real-time scheduling";
+
+  std::atomic<int> policy{-1};
+  auto note = [](void* seen, float* out, std::size_t n) {
+    std::fill(out, out + 2 * n, 0.0f);
+    static_cast<std::atomic<int>*>(seen)->store(sched_getscheduler(0) & ~SCHED_RESET_ON_FORK);
+  };
+  ds::SdlOutput output;
+  ASSERT_EQ(output.Open(note, &policy), ds::DS_OK);
+  for (const char* when : {"just after opening", "after a release"}) {
+    policy = -1;
+    output.Resume();
+    EXPECT_TRUE(Eventually([&] { return policy != -1; })) << when;
+    EXPECT_EQ(policy, SCHED_RR) << when;
+    output.Pause();
+    output.Release();
   }
 }
 
