@@ -50,7 +50,7 @@ class SdlOutput final : public AudioOutput {
   void* context_ = nullptr;
   bool opened_ = false;
   std::uint32_t device_ = 0;
-  bool threadRaised_ = false;  // device_'s thread is on real-time scheduling; that thread's own
+  bool threadRaised_ = false;  // device_'s thread raised itself to real-time; set by it alone
   std::atomic<bool> running_{false};
 };
 
